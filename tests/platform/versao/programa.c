@@ -1,0 +1,5 @@
+/* The smallest Windows program: only its version resource matters. */
+int main(void)
+{
+    return 0;
+}
