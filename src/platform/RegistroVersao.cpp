@@ -58,15 +58,18 @@ QString lerUtf16(QByteArrayView d, qsizetype pos, qsizetype fim, qsizetype limit
     return texto;
 }
 
-std::optional<Bloco> lerBloco(QByteArrayView d, qsizetype pos, qsizetype fimPai)
+// A child that claims more than its parent holds is refused; the root of a
+// truncated record (`aparar`) is cut to what is there.
+std::optional<Bloco> lerBloco(QByteArrayView d, qsizetype pos, qsizetype fimPai,
+                              bool aparar = false)
 {
     if (pos < 0 || pos + 6 > fimPai)
         return std::nullopt;
     const quint16 tamanho = u16(d, pos);
-    if (tamanho < 6 || pos + tamanho > fimPai)
+    if (tamanho < 6 || (pos + tamanho > fimPai && !aparar))
         return std::nullopt;
     Bloco b;
-    b.fim = pos + tamanho;
+    b.fim = std::min(pos + qsizetype(tamanho), fimPai);
     b.tamanhoValor = u16(d, pos + 2);
     const quint16 tipo = u16(d, pos + 4);
     qsizetype depoisChave = b.fim;
@@ -195,11 +198,8 @@ QString RegistroVersao::Traducao::chave() const
 std::optional<RegistroVersao> RegistroVersao::interpretar(QByteArrayView dados)
 {
     // A truncated record is read as far as it goes.
-    if (dados.size() < 6)
-        return std::nullopt;
-    const qsizetype declarado = u16(dados, 0);
-    const QByteArrayView d = dados.first(std::min(dados.size(), declarado));
-    const auto raiz = lerBloco(d, 0, d.size());
+    const QByteArrayView d = dados.first(std::min(dados.size(), kMaiorRegistro));
+    const auto raiz = lerBloco(d, 0, d.size(), true);
     if (!raiz || raiz->chave != QLatin1String("VS_VERSION_INFO"))
         return std::nullopt;
 
