@@ -62,10 +62,8 @@ QByteArray montarLinha(const QString& mensagem)
 TLogArquivo::TLogArquivo(QString pNomeArquivo)
     : fNomeArquivo(std::move(pNomeArquivo))
 {
-    try {
-        QDir().mkpath(QFileInfo(fNomeArquivo).absolutePath());
-    } catch (...) {
-    }
+    // A folder that cannot be created only costs the lines; Add says nothing.
+    QDir().mkpath(QFileInfo(fNomeArquivo).absolutePath());
 }
 
 void TLogArquivo::Add(const QString& pStr) const noexcept
