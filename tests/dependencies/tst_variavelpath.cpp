@@ -1,6 +1,8 @@
 #include "dependencies/AmbienteRotina.h"
 #include "dependencies/VariavelPath.h"
+#include "platform/Processo.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
 
 class TstVariavelPath : public QObject
@@ -119,6 +121,29 @@ private slots:
         QVERIFY(env.contains("SOZINHA="));
         QCOMPARE(env.size(), 5);
         QCOMPARE(qgetenv("PATH"), pathAntes);
+    }
+
+    void filhoRecebeOPathEstendido()
+    {
+        // A real child reports the environment it was given.
+        QTemporaryDir dir;
+        const QString saida = dir.filePath("env.txt");
+        const QByteArray pathAntes = qgetenv("PATH");
+        PedidoProcesso p;
+        p.programa = "/bin/sh";
+        p.argumentos = "-c \"env > '" + saida + "'\"";
+        p.pasta = dir.path();
+        p.ambiente = MontarAmbienteDaRotina({"/k/Prod/lib/"}, {"DISTRIBUICAO="});
+        p.aguardar = true;
+        const ResultadoProcesso r = IniciarProcesso(p);
+        QVERIFY2(r.iniciado, qPrintable(r.erro));
+        QFile f(saida);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QStringList linhas = QString::fromLocal8Bit(f.readAll()).split('\n');
+        QVERIFY(linhas.contains("PATH=" + QString::fromLocal8Bit(pathAntes) + ":/k/Prod/lib"));
+        QVERIFY(linhas.contains("DISTRIBUICAO="));
+        QCOMPARE(qgetenv("PATH"), pathAntes);
+        QVERIFY(!qEnvironmentVariableIsSet("DISTRIBUICAO"));
     }
 };
 

@@ -1,19 +1,20 @@
 // Child program of the platform tests.
 //   registro <arquivo> <chave> <prefixo> <n>  writes n text values, one change at a time
 //   eco [args...]                             prints its arguments, folder and environment as JSON
-//   esperar                                   waits until stdin closes
+//   esperar [...]                             waits until the file $KS_ESPERAR_ATE exists,
+//                                             or for $KS_ESPERAR_MS milliseconds
 #include "platform/RegistroUsuario.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcessEnvironment>
+#include <QThread>
 #include <cstdio>
-#include <iostream>
-#include <string>
 
 int main(int argc, char* argv[])
 {
@@ -51,8 +52,15 @@ int main(int argc, char* argv[])
         return 0;
     }
     if (comando == QLatin1String("esperar")) {
-        std::string linha;
-        while (std::getline(std::cin, linha)) {
+        const QString ate = qEnvironmentVariable("KS_ESPERAR_ATE");
+        const int ms = qEnvironmentVariableIntValue("KS_ESPERAR_MS");
+        QElapsedTimer relogio;
+        relogio.start();
+        // Bounded, so a failed test never leaves it behind for long.
+        while (relogio.elapsed() < (ms > 0 ? ms : 300000)) {
+            if (!ate.isEmpty() && QFile::exists(ate))
+                break;
+            QThread::msleep(20);
         }
         return 0;
     }
