@@ -4,6 +4,7 @@
 #include "dependencies/PacoteDeRotinasErros.h"
 #include "dependencies/PacoteDeRotinasSenha.h"
 #include "dependencies/PacoteDeRotinasZip.h"
+#include "platform/FileVersionUnit.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -12,22 +13,7 @@
 #include <QSet>
 #include <sys/stat.h>
 
-#if __has_include("platform/FileVersionUnit.h")
-#include "platform/FileVersionUnit.h"
-#define KS_TEM_LEITOR_VERSAO 1
-#endif
-
 namespace {
-
-QString versaoDoArquivo(const QString& arquivo)
-{
-#ifdef KS_TEM_LEITOR_VERSAO
-    return LerVersaoDoArquivo(arquivo);
-#else
-    Q_UNUSED(arquivo);
-    return QString();
-#endif
-}
 
 [[noreturn]] void falhar(const QString& destino, const QString& motivo)
 {
@@ -118,7 +104,7 @@ void CriarPacoteDeRotinas(const QString& destino, const QList<TItemNovoPacote>& 
         segundos -= segundos % 2;
         const QDateTime salvoEm = QDateTime::fromSecsSinceEpoch(segundos);
         const QByteArray comentario =
-            MontarComentarioDoItem(versaoDoArquivo(item.Arquivo), salvoEm).toUtf8();
+            MontarComentarioDoItem(LerVersaoDoArquivo(item.Arquivo), salvoEm).toUtf8();
         const mode_t modo =
             S_IFREG | (info.permissions().testFlag(QFileDevice::ExeOwner) ? 0755 : 0644);
         if (zip_file_set_encryption(zip.get(), i, metodo, senha.constData()) != 0 ||

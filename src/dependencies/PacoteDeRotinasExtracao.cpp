@@ -2,6 +2,7 @@
 #include "dependencies/PacoteDeRotinasSenha.h"
 #include "dependencies/PacoteDeRotinasZip.h"
 #include "dependencies/RotinaDep.h"
+#include "platform/FileVersionUnit.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -9,22 +10,7 @@
 #include <QStorageInfo>
 #include <sys/stat.h>
 
-#if __has_include("platform/FileVersionUnit.h")
-#include "platform/FileVersionUnit.h"
-#define KS_TEM_LEITOR_VERSAO 1
-#endif
-
 namespace {
-
-QString versaoInstalada(const QString& arquivo)
-{
-#ifdef KS_TEM_LEITOR_VERSAO
-    return LerVersaoDoArquivo(arquivo);
-#else
-    Q_UNUSED(arquivo);
-    return QString();
-#endif
-}
 
 // The stored name as a path below the target folder ("/" separated, without
 // "." parts, ending in "/" for a folder item), or empty when the name would
@@ -193,7 +179,7 @@ void TPacoteDeRotinas::ExtrairAssemblies(const QString& pPastaDestino)
             continue;
         }
         const QFileInfo info(destino);
-        const QString instalada = info.exists() ? versaoInstalada(destino) : QString();
+        const QString instalada = info.exists() ? LerVersaoDoArquivo(destino) : QString();
         const bool mesmaVersao = !instalada.isEmpty() && instalada == assembly.Versao.Texto;
         if (!mesmaVersao) {
             QFile::remove(destino);
