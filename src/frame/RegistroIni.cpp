@@ -8,13 +8,15 @@ RegistroIni::RegistroIni(QString chaveAtual)
 
 bool RegistroIni::abrirChave(const QString& chave)
 {
+    // A hive that cannot be written still reads: the key is current either
+    // way, and a write to it reports the failure then.
+    m_chave = chave;
     try {
         m_registro.criarChave(chave);
+        return true;
     } catch (const EKorvane&) {
-        return false;
+        return m_registro.chaveExiste(chave);
     }
-    m_chave = chave;
-    return true;
 }
 
 QString RegistroIni::caminho(const QString& secao) const

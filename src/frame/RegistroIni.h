@@ -40,8 +40,8 @@ public:
 protected:
     RegistroUsuario& registro() noexcept { return m_registro; }
     const RegistroUsuario& registro() const noexcept { return m_registro; }
-    // Makes chave the current key, creating it when missing. False (and the
-    // current key unchanged) when it cannot be created.
+    // Makes chave the current key, creating it when missing. False when it
+    // neither exists nor can be created.
     bool abrirChave(const QString& chave);
 
 private:

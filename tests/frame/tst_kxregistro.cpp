@@ -4,6 +4,7 @@
 #include "platform/ObservadorRegistro.h"
 
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -216,6 +217,30 @@ private slots:
         TRegistroGrupoKX outro;
         outro.setTipoAplicativo(2);
         QCOMPARE(outro.Editor().chaveAtual(), QStringLiteral("\\Software\\GrupoKX\\KorvaneVexil"));
+    }
+
+    void registroQueNaoGrava()
+    {
+        // A plain file where the hive's folder should be.
+        const QByteArray xdg = qgetenv("XDG_CONFIG_HOME");
+        const auto restaurar = qScopeGuard([&] { qputenv("XDG_CONFIG_HOME", xdg); });
+        const QString outro = QString::fromLocal8Bit(xdg) + "/bloqueado";
+        QDir(outro).removeRecursively();
+        QDir().mkpath(outro);
+        {
+            QFile f(outro + "/Korvane");
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        qputenv("XDG_CONFIG_HOME", outro.toLocal8Bit());
+        TKXRegistro r(4);
+        QCOMPARE(r.chaveAtual(), QStringLiteral("\\Software\\GrupoKX\\Trevan"));
+        QCOMPARE(r.ModoAplicacao(), 0);
+        QCOMPARE(r.DirInstalacao(), qEnvironmentVariable("HOME") + "/Korvane/");
+        qunsetenv("DirInstalacao");
+        r.setDirInstalacao("/x/"); // nothing written, nothing raised
+        QVERIFY(!qEnvironmentVariableIsSet("DirInstalacao"));
+        QVERIFY_THROWS_EXCEPTION(EKorvane, r.setModoAplicacao(1));
+        QCOMPARE(TRegistroGrupoKX().TipoAplicativo(), 0);
     }
 
     void mudancaEmOutroProcessoEhVistaEAvisada()
