@@ -294,6 +294,14 @@ std::optional<QString> RegistroVersao::texto(const QString& chave, const QString
     return std::nullopt;
 }
 
+std::optional<QString> RegistroVersao::consultarTexto(const QString& caminho) const
+{
+    const QStringList partes = caminho.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
+    if (partes.size() != 3 || !mesmaChave(partes[0], QStringLiteral("StringFileInfo")))
+        return std::nullopt;
+    return texto(partes[1], partes[2]);
+}
+
 void RegistroVersao::definirTexto(const QString& chave, const QString& nome, const QString& valor)
 {
     for (TabelaTextos& t : tabelas) {

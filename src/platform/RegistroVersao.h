@@ -86,6 +86,10 @@ public:
     // either is missing.
     std::optional<QString> texto(const QString& chave, const QString& nome) const;
 
+    // The same lookup by the path the Windows version functions take:
+    // "\\StringFileInfo\\041604E4\\FileVersion".
+    std::optional<QString> consultarTexto(const QString& caminho) const;
+
     // Sets (or adds) a text in the table `chave`, creating the table.
     void definirTexto(const QString& chave, const QString& nome, const QString& valor);
 };

@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 using namespace FixturesVersao;
 
@@ -77,6 +78,7 @@ private slots:
     void gravarRecusa_data();
     void gravarRecusa();
     void elf32();
+    void elfBigEndian();
     void entradasHostis_data();
     void entradasHostis();
     void estruturasForjadas();
@@ -144,6 +146,9 @@ void TstRegistroVersao::listaDeTraducoes()
     QCOMPARE(duas->texto(QStringLiteral("041604e4"), QStringLiteral("ORIGINALFILENAME")),
              QStringLiteral("KXINF010.EXE"));
     QVERIFY(!duas->texto(QStringLiteral("040904b0"), QStringLiteral("FileVersion")));
+    QCOMPARE(duas->consultarTexto(QStringLiteral("\\StringFileInfo\\041604E4\\FileVersion")),
+             QStringLiteral("03.0.00.007"));
+    QVERIFY(!duas->consultarTexto(QStringLiteral("\\VarFileInfo\\Translation")));
 
     const auto nenhuma = lerRegistroVersao(arquivo("sem_traducao.exe"));
     QVERIFY(nenhuma.has_value());
@@ -268,6 +273,61 @@ void TstRegistroVersao::elf32()
     const QString elf = QStringLiteral(KS_SOURCE_DIR "/fuzz/versao/corpus/elf32.o");
     QCOMPARE(LerVersaoDoArquivo(elf), QStringLiteral("1.2.3.4"));
     QCOMPARE(LerInformacoesDeVersao(elf).OriginalFilename, QStringLiteral("tiny32.o"));
+}
+
+// A big-endian ELF64 made by hand: header, our note, the section names and
+// the section table. readelf reads the same note we do.
+void TstRegistroVersao::elfBigEndian()
+{
+    const QByteArray registro =
+        conteudo(QStringLiteral(KS_SOURCE_DIR "/fuzz/versao/corpus/registro.bin"));
+    QVERIFY(!registro.isEmpty());
+    const QByteArray nota = montarNotaVersaoELF(registro, true);
+    const QByteArray nomes = QByteArray("\0.note.korvane.versao\0.shstrtab\0", 33);
+    const qsizetype posNota = 64;
+    const qsizetype posNomes = posNota + nota.size();
+    const qsizetype posSecoes = (posNomes + nomes.size() + 7) & ~qsizetype(7);
+
+    QByteArray elf(posSecoes + 3 * 64, '\0');
+    const auto u16 = [&](qsizetype p, quint16 v) { qToBigEndian(v, elf.data() + p); };
+    const auto u32 = [&](qsizetype p, quint32 v) { qToBigEndian(v, elf.data() + p); };
+    const auto u64 = [&](qsizetype p, quint64 v) { qToBigEndian(v, elf.data() + p); };
+    elf.replace(0, 8,
+                QByteArray("\x7F"
+                           "ELF\x02\x02\x01\x00",
+                           8));
+    u16(16, 2);  // ET_EXEC
+    u16(18, 43); // SPARC V9
+    u32(20, 1);
+    u64(40, posSecoes);
+    u16(52, 64);
+    u16(58, 64);
+    u16(60, 3);
+    u16(62, 2);
+    elf.replace(posNota, nota.size(), nota);
+    elf.replace(posNomes, nomes.size(), nomes);
+    const qsizetype s1 = posSecoes + 64;
+    u32(s1, 1);
+    u32(s1 + 4, 7); // SHT_NOTE
+    u64(s1 + 24, posNota);
+    u64(s1 + 32, nota.size());
+    u64(s1 + 48, 4);
+    const qsizetype s2 = posSecoes + 128;
+    u32(s2, 22);
+    u32(s2 + 4, 3); // SHT_STRTAB
+    u64(s2 + 24, posNomes);
+    u64(s2 + 32, nomes.size());
+    u64(s2 + 48, 1);
+
+    QCOMPARE(lerNotaVersaoELF(FonteMemoria(elf)), std::optional<QByteArray>(registro));
+    QTemporaryDir dir;
+    const QString arquivoElf = dir.filePath(QStringLiteral("sparc"));
+    QFile f(arquivoElf);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(elf);
+    f.close();
+    QCOMPARE(notaSegundoReadelf(arquivoElf).toHex(' '), registro.toHex(' '));
+    QCOMPARE(LerVersaoDoArquivo(arquivoElf), QStringLiteral("29.01.05.100"));
 }
 
 void TstRegistroVersao::entradasHostis_data()
