@@ -87,7 +87,7 @@ public:
     std::optional<QString> texto(const QString& chave, const QString& nome) const;
 
     // The same lookup by the path the Windows version functions take:
-    // "\\StringFileInfo\\041604E4\\FileVersion".
+    // "\StringFileInfo\041604E4\FileVersion".
     std::optional<QString> consultarTexto(const QString& caminho) const;
 
     // Sets (or adds) a text in the table `chave`, creating the table.
