@@ -1,0 +1,68 @@
+#include "db/BlocoEscrita.h"
+
+#include "db/SessaoBanco.h"
+
+#include <QString>
+
+namespace {
+
+QString savepoint(int nivel)
+{
+    return QStringLiteral("KS_BLOCO_%1").arg(nivel);
+}
+
+} // namespace
+
+BlocoEscrita::BlocoEscrita(SessaoBanco& sessao)
+    : m_sessao(sessao)
+{
+    if (!m_sessao.emTransacao()) {
+        m_sessao.iniciarTransacao();
+        m_dono = true;
+    } else {
+        m_nivel = m_sessao.profundidadeBlocos() + 1;
+        m_sessao.executar(QStringLiteral("SAVEPOINT ") + savepoint(m_nivel));
+    }
+    ++m_sessao.profundidadeBlocos();
+    m_aberto = true;
+}
+
+BlocoEscrita::~BlocoEscrita()
+{
+    if (!m_aberto)
+        return;
+    try {
+        desfazer();
+    } catch (...) { // a destructor must not throw; the rollback is best effort
+    }
+}
+
+void BlocoEscrita::confirmar()
+{
+    if (!m_aberto)
+        return;
+    m_aberto = false;
+    if (m_sessao.profundidadeBlocos() > 0)
+        --m_sessao.profundidadeBlocos();
+    if (m_dono)
+        m_sessao.confirmarTransacao();
+    else
+        m_sessao.executar(QStringLiteral("RELEASE SAVEPOINT ") + savepoint(m_nivel));
+}
+
+void BlocoEscrita::desfazer()
+{
+    if (!m_aberto)
+        return;
+    m_aberto = false;
+    if (m_sessao.profundidadeBlocos() > 0)
+        --m_sessao.profundidadeBlocos();
+    if (!m_sessao.conectado())
+        return;
+    if (m_dono) {
+        m_sessao.desfazerTransacao();
+    } else {
+        m_sessao.executar(QStringLiteral("ROLLBACK TO SAVEPOINT ") + savepoint(m_nivel));
+        m_sessao.executar(QStringLiteral("RELEASE SAVEPOINT ") + savepoint(m_nivel));
+    }
+}
