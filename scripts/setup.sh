@@ -7,6 +7,7 @@ PACKAGES=(
   # build
   build-essential cmake ninja-build pkg-config clang-format
   qt6-base-dev libqt6sql6-psql libqt6sql6-sqlite
+  libsqlite3-dev
   libcpp-httplib-dev nlohmann-json3-dev libssl-dev libzip-dev libxml2-dev zlib1g-dev
   # tests
   postgresql postgresql-contrib openssl zip unzip python3 python3-cryptography python3-pefile

@@ -29,10 +29,10 @@ std::optional<QByteArray> aes(const QByteArray& entrada, const QByteArray& chave
     int n = 0;
     int fim = 0;
     auto* s = reinterpret_cast<unsigned char*>(saida.data());
-    if (EVP_CipherUpdate(ctx.get(), s, &n, reinterpret_cast<const unsigned char*>(entrada.constData()),
-                         static_cast<int>(entrada.size()))
-            != 1
-        || EVP_CipherFinal_ex(ctx.get(), s + n, &fim) != 1)
+    if (EVP_CipherUpdate(ctx.get(), s, &n,
+                         reinterpret_cast<const unsigned char*>(entrada.constData()),
+                         static_cast<int>(entrada.size())) != 1 ||
+        EVP_CipherFinal_ex(ctx.get(), s + n, &fim) != 1)
         return std::nullopt;
     saida.truncate(n + fim);
     return saida;
@@ -51,7 +51,7 @@ QString cifrar(const QString& senha, const QString& usuario)
 std::optional<QString> decifrar(const QString& senhaCifrada, const QString& usuario)
 {
     const auto base64 = QByteArray::fromBase64Encoding(senhaCifrada.trimmed().toLatin1(),
-                                                        QByteArray::AbortOnBase64DecodingErrors);
+                                                       QByteArray::AbortOnBase64DecodingErrors);
     if (!base64 || base64.decoded.isEmpty() || base64.decoded.size() % 16 != 0)
         return std::nullopt;
     const auto p = aes(base64.decoded, chave(usuario), false);

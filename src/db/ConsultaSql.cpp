@@ -107,7 +107,8 @@ QVariant ConsultaSql::valor(const QString& coluna) const
         return {};
     const int i = m_query->record().indexOf(coluna);
     if (i < 0)
-        throw ESQLQueryError(QStringLiteral("A coluna %1 não existe no resultado.").arg(coluna), m_sql);
+        throw ESQLQueryError(QStringLiteral("A coluna %1 não existe no resultado.").arg(coluna),
+                             m_sql);
     return m_query->value(i);
 }
 

@@ -25,8 +25,8 @@ QVariant nulo()
     return QVariant(QMetaType::fromType<QString>());
 }
 
-QVariantList empregado(int matricula, const QString& nome, const QString& usuario, const QString& senha,
-                       const QString& email)
+QVariantList empregado(int matricula, const QString& nome, const QString& usuario,
+                       const QString& senha, const QString& email)
 {
     return {matricula, nome, usuario, CifraSenhaBanco::cifrar(senha, usuario), email};
 }
@@ -47,26 +47,34 @@ QList<Linhas> dados()
         {QStringLiteral("KXROTINA"),
          {QStringLiteral("CODIGO")},
          {QStringLiteral("NOMEROTINA"), QStringLiteral("ACAO"), QStringLiteral("LOG"),
-          QStringLiteral("CODMODULO"), QStringLiteral("CODSUBMODULO"), QStringLiteral("QTUTILIZACAO")},
+          QStringLiteral("CODMODULO"), QStringLiteral("CODSUBMODULO"),
+          QStringLiteral("QTUTILIZACAO")},
          {
-             {132, QStringLiteral("Parâmetros do sistema"), QStringLiteral("KXSIS132.EXE"), QStringLiteral("S"), 1, 1, 0},
-             {530, QStringLiteral("Usuários do sistema"), QStringLiteral("KXSIS530.EXE"), QStringLiteral("N"), 1, 1, 0},
-             {800, QStringLiteral("Cadastro de rotinas"), QStringLiteral("KXSIS800.EXE"), QStringLiteral("S"), 1, 1, 0},
-             {801, QStringLiteral("Etiquetas de rotinas"), QStringLiteral("KXSIS801.EXE"), QStringLiteral("N"), 1, 1, 0},
-             {1203, QStringLiteral("Pedido de venda"), QStringLiteral("KXINF1203.EXE"), QStringLiteral("S"), 2, 1, 0},
-             {1500, QStringLiteral("Painel de vendas"), QStringLiteral("KXTOR1500.EXE X${USUARIOKV} ${SENHABD}"),
-              QStringLiteral("N"), 2, nulo(), 0},
+             {132, QStringLiteral("Parâmetros do sistema"), QStringLiteral("KXSIS132.EXE"),
+              QStringLiteral("S"), 1, 1, 0},
+             {530, QStringLiteral("Usuários do sistema"), QStringLiteral("KXSIS530.EXE"),
+              QStringLiteral("N"), 1, 1, 0},
+             {800, QStringLiteral("Cadastro de rotinas"), QStringLiteral("KXSIS800.EXE"),
+              QStringLiteral("S"), 1, 1, 0},
+             {801, QStringLiteral("Etiquetas de rotinas"), QStringLiteral("KXSIS801.EXE"),
+              QStringLiteral("N"), 1, 1, 0},
+             {1203, QStringLiteral("Pedido de venda"), QStringLiteral("KXINF1203.EXE"),
+              QStringLiteral("S"), 2, 1, 0},
+             {1500, QStringLiteral("Painel de vendas"),
+              QStringLiteral("KXTOR1500.EXE X${USUARIOKV} ${SENHABD}"), QStringLiteral("N"), 2,
+              nulo(), 0},
          }},
         {QStringLiteral("KXEMPR"),
          {QStringLiteral("MATRICULA")},
-         {QStringLiteral("NOME"), QStringLiteral("USUARIOBD"), QStringLiteral("SENHABD"), QStringLiteral("EMAIL")},
+         {QStringLiteral("NOME"), QStringLiteral("USUARIOBD"), QStringLiteral("SENHABD"),
+          QStringLiteral("EMAIL")},
          {
              empregado(1, QStringLiteral("Supervisor do sistema"), QStringLiteral("SUPERVISOR"),
                        QStringLiteral("SUPERVISOR"), QStringLiteral("supervisor@korvane.exemplo")),
              empregado(DadosDemo::kMatriculaUsuario, QStringLiteral("Maria da Silva"), u, s,
                        QStringLiteral("maria@korvane.exemplo")),
-             empregado(1002, QStringLiteral("João Pereira"), QStringLiteral("KXVENDAS"), QStringLiteral("VENDAS2026"),
-                       QStringLiteral("joao@korvane.exemplo")),
+             empregado(1002, QStringLiteral("João Pereira"), QStringLiteral("KXVENDAS"),
+                       QStringLiteral("VENDAS2026"), QStringLiteral("joao@korvane.exemplo")),
          }},
         {QStringLiteral("KXCONTRO"),
          {QStringLiteral("CODROTINA"), QStringLiteral("CODUSUARIO")},
@@ -84,23 +92,30 @@ QList<Linhas> dados()
          {QStringLiteral("NOME")},
          {QStringLiteral("VALOR"), QStringLiteral("DESCRICAO")},
          {
-             {QStringLiteral("LNC_VERSAOKORVANE"), QStringLiteral("29"), QStringLiteral("3975 - Versão do Korvane Launcher")},
-             {QStringLiteral("IPMOBILE"), QStringLiteral("127.0.0.1"), QStringLiteral("Endereço do portal")},
-             {QStringLiteral("PORTAMOBILE"), QStringLiteral("8080"), QStringLiteral("Porta do portal")},
+             {QStringLiteral("LNC_VERSAOKORVANE"), QStringLiteral("29"),
+              QStringLiteral("3975 - Versão do Korvane Launcher")},
+             {QStringLiteral("IPMOBILE"), QStringLiteral("127.0.0.1"),
+              QStringLiteral("Endereço do portal")},
+             {QStringLiteral("PORTAMOBILE"), QStringLiteral("8080"),
+              QStringLiteral("Porta do portal")},
          }},
         {QStringLiteral("KXVERSAOBD"),
          {QStringLiteral("ROTINA"), QStringLiteral("OPCAO")},
          {QStringLiteral("VERSAO"), QStringLiteral("DESCRICAO")},
          {
-             {QStringLiteral("KXSIS800"), 1, QStringLiteral("29.01.05.100"), QStringLiteral("Cadastro de rotinas")},
-             {QStringLiteral("KXINF1203"), 1, QStringLiteral("29.00.02.010"), QStringLiteral("Pedido de venda")},
-             {QStringLiteral("KXBASE"), 1, QStringLiteral("29.02.00.001"), QStringLiteral("Estrutura básica do banco")},
-             {QStringLiteral("KXBASE"), 2, QStringLiteral("29.02.01.000"), QStringLiteral("Tabelas de vendas")},
+             {QStringLiteral("KXSIS800"), 1, QStringLiteral("29.01.05.100"),
+              QStringLiteral("Cadastro de rotinas")},
+             {QStringLiteral("KXINF1203"), 1, QStringLiteral("29.00.02.010"),
+              QStringLiteral("Pedido de venda")},
+             {QStringLiteral("KXBASE"), 1, QStringLiteral("29.02.00.001"),
+              QStringLiteral("Estrutura básica do banco")},
+             {QStringLiteral("KXBASE"), 2, QStringLiteral("29.02.01.000"),
+              QStringLiteral("Tabelas de vendas")},
          }},
         {QStringLiteral("KXROTDESCONTINUADAS"),
          {QStringLiteral("CODIGO")},
-         {QStringLiteral("CODROTINA"), QStringLiteral("NOME"), QStringLiteral("MOTIVO"), QStringLiteral("ACAO"),
-          QStringLiteral("DATA")},
+         {QStringLiteral("CODROTINA"), QStringLiteral("NOME"), QStringLiteral("MOTIVO"),
+          QStringLiteral("ACAO"), QStringLiteral("DATA")},
          {
              {1, 715, QStringLiteral("Relatório de comissões"),
               QStringLiteral("As comissões passaram a ser calculadas no pedido de venda."),
@@ -108,14 +123,15 @@ QList<Linhas> dados()
               QStringLiteral("2024-03-01 00:00:00")},
              {2, 801, QStringLiteral("Etiquetas de rotinas"),
               QStringLiteral("As etiquetas foram unificadas com o cadastro de rotinas."),
-              QStringLiteral("Use a rotina 800 - Cadastro de rotinas."), QStringLiteral("2025-01-15 00:00:00")},
+              QStringLiteral("Use a rotina 800 - Cadastro de rotinas."),
+              QStringLiteral("2025-01-15 00:00:00")},
          }},
     };
 }
 
 // Tables of one row and no key: inserted only while empty.
-void linhaUnica(SessaoBanco& sessao, const QString& tabela, const QString& coluna, const QString& tipo,
-                const QVariant& valor, bool substituir)
+void linhaUnica(SessaoBanco& sessao, const QString& tabela, const QString& coluna,
+                const QString& tipo, const QVariant& valor, bool substituir)
 {
     ConsultaSql q(sessao);
     if (substituir) {
@@ -154,10 +170,11 @@ void carregar(SessaoBanco& sessao, const QString& dirRede)
             q.executar();
         }
     }
-    linhaUnica(sessao, QStringLiteral("KXCONSUM"), QStringLiteral("DIRKORVANE"), QStringLiteral("VARCHAR(250)"),
-               dirRede.isEmpty() ? dirRedePadrao() : dirRede, !dirRede.isEmpty());
-    linhaUnica(sessao, QStringLiteral("KXLICENCA"), QStringLiteral("MODELOVERSAO"), QStringLiteral("INTEGER"), 2,
-               false);
+    linhaUnica(sessao, QStringLiteral("KXCONSUM"), QStringLiteral("DIRKORVANE"),
+               QStringLiteral("VARCHAR(250)"), dirRede.isEmpty() ? dirRedePadrao() : dirRede,
+               !dirRede.isEmpty());
+    linhaUnica(sessao, QStringLiteral("KXLICENCA"), QStringLiteral("MODELOVERSAO"),
+               QStringLiteral("INTEGER"), 2, false);
     bloco.confirmar();
 }
 

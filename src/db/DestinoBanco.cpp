@@ -19,7 +19,8 @@ QString decodificar(const QString& parte)
 
 [[noreturn]] void destinoInvalido(const QString& texto, const QString& motivo)
 {
-    throw EBancoDados(QStringLiteral("Destino de banco de dados inválido (%1): %2").arg(motivo, texto));
+    throw EBancoDados(
+        QStringLiteral("Destino de banco de dados inválido (%1): %2").arg(motivo, texto));
 }
 
 } // namespace
@@ -55,7 +56,8 @@ DestinoBanco DestinoBanco::ler(const QString& texto)
             resto = t.mid(p.size());
     }
     if (resto.isNull())
-        destinoInvalido(texto, QStringLiteral("use sqlite:/arquivo ou postgresql://servidor/banco"));
+        destinoInvalido(texto,
+                        QStringLiteral("use sqlite:/arquivo ou postgresql://servidor/banco"));
     d.m_tipo = Tipo::Postgres;
 
     const qsizetype interrogacao = resto.indexOf(u'?');

@@ -10,7 +10,13 @@
 class DestinoBanco
 {
 public:
-    enum class Tipo { Nenhum, Sqlite, Postgres, ServicoPostgres };
+    enum class Tipo
+    {
+        Nenhum,
+        Sqlite,
+        Postgres,
+        ServicoPostgres
+    };
 
     // Reads a destination text; raises EBancoDados when it is not one.
     static DestinoBanco ler(const QString& texto);

@@ -34,8 +34,8 @@ QString Dialeto::sqlAtualizarOuInserir(const QString& tabela, const QStringList&
     QStringList atribuicoes;
     for (const QString& v : valores)
         atribuicoes << QStringLiteral("%1 = EXCLUDED.%1").arg(v);
-    return insercao(tabela, chaves, valores) + QStringLiteral(" DO UPDATE\nSET ")
-           + atribuicoes.join(QStringLiteral(", "));
+    return insercao(tabela, chaves, valores) + QStringLiteral(" DO UPDATE\nSET ") +
+           atribuicoes.join(QStringLiteral(", "));
 }
 
 QString Dialeto::sqlInserirSeAusente(const QString& tabela, const QStringList& chaves,

@@ -12,7 +12,8 @@ QString DialetoPostgres::agora() const
 
 QString DialetoPostgres::sqlRelogio(int horas) const
 {
-    return QStringLiteral("SELECT TO_CHAR(LOCALTIMESTAMP - INTERVAL '%1 hours', 'DDMMYYYYHH24MI')").arg(horas);
+    return QStringLiteral("SELECT TO_CHAR(LOCALTIMESTAMP - INTERVAL '%1 hours', 'DDMMYYYYHH24MI')")
+        .arg(horas);
 }
 
 QString DialetoPostgres::sqlTabelasExistem(const QStringList& tabelas) const

@@ -17,7 +17,8 @@ namespace {
 QString textoDe(sqlite3_value* v)
 {
     const auto* t = sqlite3_value_text(v);
-    return t ? QString::fromUtf8(reinterpret_cast<const char*>(t), sqlite3_value_bytes(v)) : QString();
+    return t ? QString::fromUtf8(reinterpret_cast<const char*>(t), sqlite3_value_bytes(v))
+             : QString();
 }
 
 void funcaoDecrypt(sqlite3_context* ctx, int argc, sqlite3_value** argv)
@@ -64,10 +65,10 @@ QString DialetoSqlite::agora() const
 
 QString DialetoSqlite::sqlRelogio(int horas) const
 {
-    const QString deslocamento = (horas >= 0 ? QStringLiteral("-") : QStringLiteral("+"))
-                                 + QString::number(qAbs(horas)) + QStringLiteral(" hours");
-    return QStringLiteral("SELECT strftime('%d%m%Y%H%M', 'now', 'localtime', '") + deslocamento
-           + QStringLiteral("')");
+    const QString deslocamento = (horas >= 0 ? QStringLiteral("-") : QStringLiteral("+")) +
+                                 QString::number(qAbs(horas)) + QStringLiteral(" hours");
+    return QStringLiteral("SELECT strftime('%d%m%Y%H%M', 'now', 'localtime', '") + deslocamento +
+           QStringLiteral("')");
 }
 
 QString DialetoSqlite::sqlTabelasExistem(const QStringList& tabelas) const
@@ -113,8 +114,7 @@ void DialetoSqlite::configurarConexao(QSqlDatabase& banco) const
         throw EBancoDados(QStringLiteral("A conexão SQLite não expõe o seu manipulador."));
     sqlite3_busy_timeout(h, kEsperaPadraoMs);
     if (sqlite3_create_function_v2(h, "decrypt", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
-                                   funcaoDecrypt, nullptr, nullptr, nullptr)
-        != SQLITE_OK)
+                                   funcaoDecrypt, nullptr, nullptr, nullptr) != SQLITE_OK)
         throw EBancoDados(QString::fromUtf8(sqlite3_errmsg(h)));
 }
 

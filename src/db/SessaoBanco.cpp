@@ -50,14 +50,15 @@ void SessaoBanco::conectar()
     const bool sqlite = destino.tipo() == DestinoBanco::Tipo::Sqlite;
     auto dialeto = Dialeto::doDriver(sqlite ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL"));
     if (!QSqlDatabase::isDriverAvailable(dialeto->driver()))
-        throw EBancoDados(QStringLiteral("O driver %1 do Qt SQL não está instalado.").arg(dialeto->driver()));
+        throw EBancoDados(
+            QStringLiteral("O driver %1 do Qt SQL não está instalado.").arg(dialeto->driver()));
 
     m_banco = QSqlDatabase::addDatabase(dialeto->driver(), m_nomeConexao);
     if (sqlite) {
         if (!m_criarArquivoSqlite && !QFileInfo::exists(destino.arquivo())) {
             desconectar();
-            throw EBancoDados(
-                QStringLiteral("O arquivo do banco de dados não existe: %1").arg(destino.arquivo()));
+            throw EBancoDados(QStringLiteral("O arquivo do banco de dados não existe: %1")
+                                  .arg(destino.arquivo()));
         }
         m_banco.setDatabaseName(destino.arquivo());
     } else {

@@ -32,7 +32,10 @@ public:
     void setSenha(const QString& v) { m_senha = v; }
 
     // Runs before every connection; may replace server, user and password.
-    void setAntesDeConectar(std::function<void(SessaoBanco&)> f) { m_antesDeConectar = std::move(f); }
+    void setAntesDeConectar(std::function<void(SessaoBanco&)> f)
+    {
+        m_antesDeConectar = std::move(f);
+    }
 
     // A SQLite file that does not exist is created (otherwise refused).
     void setCriarArquivoSqlite(bool criar) { m_criarArquivoSqlite = criar; }

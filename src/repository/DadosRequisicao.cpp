@@ -24,8 +24,9 @@ void TDadosKorvane::Limpar()
     FMatricula = QStringLiteral("0");
     FRotina = QStringLiteral("0");
     // The launcher's own folder, without the trailing delimiter.
-    FDiretorio = QCoreApplication::instance() ? QDir::cleanPath(QCoreApplication::applicationDirPath())
-                                              : QString();
+    FDiretorio = QCoreApplication::instance()
+                     ? QDir::cleanPath(QCoreApplication::applicationDirPath())
+                     : QString();
 }
 
 TDadosRequisicao& DadosRequisicaoGlobal()

@@ -12,9 +12,12 @@ namespace {
 
 // The statements of the session side, in the form both backends accept.
 const QString kSqlDirKorvane = QStringLiteral("SELECT DIRKORVANE FROM KXCONSUM");
-const QString kSqlIpMobile = QStringLiteral("SELECT VALOR FROM KXPARAMFILIAL WHERE NOME = 'IPMOBILE' ");
-const QString kSqlPortaMobile = QStringLiteral("SELECT VALOR FROM KXPARAMFILIAL WHERE NOME = 'PORTAMOBILE' ");
-const QString kSqlUsuarioBD = QStringLiteral("SELECT USUARIOBD FROM KXEMPR WHERE MATRICULA = :MATRICULA");
+const QString kSqlIpMobile =
+    QStringLiteral("SELECT VALOR FROM KXPARAMFILIAL WHERE NOME = 'IPMOBILE' ");
+const QString kSqlPortaMobile =
+    QStringLiteral("SELECT VALOR FROM KXPARAMFILIAL WHERE NOME = 'PORTAMOBILE' ");
+const QString kSqlUsuarioBD =
+    QStringLiteral("SELECT USUARIOBD FROM KXEMPR WHERE MATRICULA = :MATRICULA");
 const QString kSqlSenhaEmpregado =
     QStringLiteral("select decrypt(senhabd, usuariobd) from kxempr where matricula = :MATRICULA");
 
@@ -62,7 +65,8 @@ void RepositorioSessao::garantirConexao()
     }
 }
 
-QString RepositorioSessao::ConsultarValor(const QString& sql, const QMap<QString, QVariant>& parametros)
+QString RepositorioSessao::ConsultarValor(const QString& sql,
+                                          const QMap<QString, QVariant>& parametros)
 {
     garantirConexao();
     m_qryLocal.fechar();
@@ -109,7 +113,8 @@ QString RepositorioSessao::ObterRelogio(int pDiminuirHoras)
     return ConsultarValor(m_dbLogin.dialeto().sqlRelogio(pDiminuirHoras));
 }
 
-QString RepositorioSessao::ObterHashToken(const QString& pRotina, const QString& pMatricula, int pDiminuirHoras)
+QString RepositorioSessao::ObterHashToken(const QString& pRotina, const QString& pMatricula,
+                                          int pDiminuirHoras)
 {
     const QMap<QString, QVariant> parametros = matricula(pMatricula);
     const QString relogio = ObterRelogio(pDiminuirHoras);

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "db/ConsultaSql.h"
+#include "db/SessaoBanco.h"
+
 #include <QMap>
 #include <QString>
 #include <QVariant>
-
-#include "db/ConsultaSql.h"
-#include "db/SessaoBanco.h"
 
 // The database side of the data module: its one session (dbLogin) and one
 // query (qryLocal), connected with the credentials of the latest request
