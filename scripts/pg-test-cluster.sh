@@ -18,6 +18,9 @@
 #   banco        the suite database (schema and demo data loaded)
 #   dono, senhadono        owner of the database (may create databases)
 #   usuario, senha         the suite's routine login (demo employee 1001)
+# The other demo employees have logins too, with the passwords the demo data
+# enciphers: SUPERVISOR/SUPERVISOR (employee 1) and KXVENDAS/VENDAS2026
+# (employee 1002, allowed routine 1203 only).
 #   destino      postgresql:// destination of the routine login, as written
 #                in the [bancos] section of config.ini or given to kxadmin
 #   destinodono  the same for the owner
@@ -113,6 +116,8 @@ psql_su() { como psql -X -q -v ON_ERROR_STOP=1 -h "$soquete" -p "$porta" -U "$su
 psql_su -d postgres <<EOF
 CREATE ROLE $dono LOGIN CREATEDB PASSWORD '$senhadono';
 CREATE ROLE "$usuario" LOGIN PASSWORD '$senha';
+CREATE ROLE "SUPERVISOR" LOGIN PASSWORD 'SUPERVISOR';
+CREATE ROLE "KXVENDAS" LOGIN PASSWORD 'VENDAS2026';
 CREATE DATABASE $banco OWNER $dono;
 EOF
 
@@ -133,7 +138,7 @@ if [ -n "$kxadmin" ]; then
   # Leak reports of a sanitizer build belong to the tests, not to the fixture.
   ASAN_OPTIONS=detect_leaks=0 "$kxadmin" suite demo "postgresql://$dono:$senhadono@$host:$porta/$banco"
   psql_su -d "$banco" <<EOF
-GRANT SELECT, INSERT, UPDATE, DELETE ON ALL TABLES IN SCHEMA public TO "$usuario";
+GRANT SELECT, INSERT, UPDATE, DELETE ON ALL TABLES IN SCHEMA public TO "$usuario", "SUPERVISOR", "KXVENDAS";
 EOF
 fi
 echo "PostgreSQL de teste pronto em $soquete"

@@ -161,19 +161,36 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(EKorvane, r.ObterUsuarioBD(QStringLiteral("1001 OR 1=1")));
     }
 
+    // Every demo employee's login is a real login of the test server, and
+    // its password is what decrypt gives for the employee.
+    void tokenDaRequisicao_data()
+    {
+        QTest::addColumn<QString>("usuario");
+        QTest::addColumn<QString>("senha");
+        QTest::addColumn<QString>("matricula");
+        QTest::newRow("rotinas") << m_pg.usuario() << m_pg.senha() << "1001";
+        QTest::newRow("supervisor") << "SUPERVISOR"
+                                    << "SUPERVISOR"
+                                    << "1";
+        QTest::newRow("vendas") << "KXVENDAS"
+                                << "VENDAS2026"
+                                << "1002";
+    }
     void tokenDaRequisicao()
     {
+        QFETCH(QString, usuario);
+        QFETCH(QString, senha);
+        QFETCH(QString, matricula);
         RepositorioSessao r;
-        BancoDadosGlobal().Carregar(QStringLiteral("KXTESTE"), m_pg.usuario(), m_pg.senha());
+        BancoDadosGlobal().Carregar(QStringLiteral("KXTESTE"), usuario, senha);
+        QCOMPARE(r.ObterUsuarioBD(matricula), usuario);
         const QString formato = QStringLiteral("ddMMyyyyHHmm");
         const QString antes = QDateTime::currentDateTime().toString(formato);
-        const QString token = r.ObterHashToken(QStringLiteral("800"), QStringLiteral("1001"), 0);
+        const QString token = r.ObterHashToken(QStringLiteral("800"), matricula, 0);
         const QString depois = QDateTime::currentDateTime().toString(formato);
         QCOMPARE(token.size(), 32);
-        QVERIFY(token == tokenPython(m_pg.senha(), QStringLiteral("800"), QStringLiteral("1001"),
-                                     antes) ||
-                token == tokenPython(m_pg.senha(), QStringLiteral("800"), QStringLiteral("1001"),
-                                     depois));
+        QVERIFY(token == tokenPython(senha, QStringLiteral("800"), matricula, antes) ||
+                token == tokenPython(senha, QStringLiteral("800"), matricula, depois));
     }
 };
 
