@@ -68,8 +68,8 @@ std::optional<QList<Entrada>> lerDiretorio(const FonteBytes& f, qint64 base, qui
     return entradas;
 }
 
-// The ID entry `id` that leads to a subdirectory (or, when id is negative,
-// the first entry of the right kind).
+// The entry with the ID `id` (any entry when id is negative) that leads to a
+// subdirectory, or to a data entry when `subdiretorio` is false.
 std::optional<quint32> escolher(const QList<Entrada>& entradas, qint64 id, bool subdiretorio)
 {
     for (const Entrada& e : entradas) {
