@@ -93,6 +93,16 @@ int extrairItem(zip_t* zip, zip_uint64_t i, const QByteArray& senha, const QStri
     if (!(st.valid & ZIP_STAT_SIZE) || st.size > zip_uint64_t(tamanhoMaximo))
         return ZIP_ER_INCONS;
 
+    // Unsupported methods are turned away here: the archive library leaks
+    // what it set up when it finds them itself.
+    if ((st.valid & ZIP_STAT_ENCRYPTION_METHOD) && st.encryption_method != ZIP_EM_NONE &&
+        !zip_encryption_method_supported(st.encryption_method, 0)) {
+        return ZIP_ER_ENCRNOTSUPP;
+    }
+    if ((st.valid & ZIP_STAT_COMP_METHOD) &&
+        !zip_compression_method_supported(zip_int32_t(st.comp_method), 0)) {
+        return ZIP_ER_COMPNOTSUPP;
+    }
     const PacoteZip::Item item(zip_fopen_index_encrypted(zip, i, 0, senha.constData()));
     if (!item)
         return zip_error_code_zip(zip_get_error(zip));
