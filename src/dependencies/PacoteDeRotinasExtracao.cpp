@@ -6,8 +6,9 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStorageInfo>
+#include <QTemporaryFile>
+#include <filesystem>
 #include <sys/stat.h>
 
 namespace {
@@ -107,9 +108,11 @@ int extrairItem(zip_t* zip, zip_uint64_t i, const QByteArray& senha, const QStri
     if (!item)
         return zip_error_code_zip(zip_get_error(zip));
 
-    QSaveFile arquivo(destino);
-    arquivo.setDirectWriteFallback(false);
-    if (!arquivo.open(QIODevice::WriteOnly))
+    // Written under a temporary name and renamed at the end, so a failure
+    // never leaves a partial file under the item's name. No flush to disk: a
+    // copy lost in a crash has no version record and is extracted again.
+    QTemporaryFile arquivo(QFileInfo(destino).absolutePath() + QStringLiteral("/.ks-item-XXXXXX"));
+    if (!arquivo.open())
         return ZIP_ER_OPEN;
     constexpr qint64 kBloco = 1 << 20;
     QByteArray bloco(kBloco, Qt::Uninitialized);
@@ -135,8 +138,13 @@ int extrairItem(zip_t* zip, zip_uint64_t i, const QByteArray& senha, const QStri
                             QFileDevice::FileModificationTime);
     }
     arquivo.setPermissions(permissoesDoItem(zip, i));
-    if (!arquivo.commit())
+    arquivo.close();
+    std::error_code erro;
+    std::filesystem::rename(QFile::encodeName(arquivo.fileName()).toStdString(),
+                            QFile::encodeName(destino).toStdString(), erro);
+    if (erro)
         return ZIP_ER_WRITE;
+    arquivo.setAutoRemove(false);
     return ZIP_ER_OK;
 }
 
