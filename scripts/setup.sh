@@ -12,6 +12,7 @@ PACKAGES=(
   # tests
   postgresql postgresql-contrib openssl zip unzip python3 python3-cryptography python3-pefile
   binutils-mingw-w64-x86-64 gcc-mingw-w64-x86-64 fonts-liberation fonts-dejavu-core procps
+  qt6-translations-l10n
   # benchmarks and fuzzing
   libbenchmark-dev wrk hyperfine nginx-light clang libclang-rt-14-dev
 )

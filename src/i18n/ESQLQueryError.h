@@ -14,6 +14,9 @@ public:
 
     const QString& SQLQuery() const noexcept { return FSQLQuery; }
 
+    // Beeps and shows the message with the statement as folded details.
+    void ShowException() const;
+
 private:
     QString FSQLQuery;
 };

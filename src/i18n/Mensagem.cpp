@@ -1,0 +1,34 @@
+#include "i18n/Mensagem.h"
+
+#include "i18n/InterfaceUsuario.h"
+
+#include <QCoreApplication>
+
+TPedidoDialogo TMensagem::Pedido(const QString& pMensagem, TMsgDlgType DlgType,
+                                 TMsgDlgButtons Buttons)
+{
+    if (Buttons.Vazio())
+        Buttons.Incluir(mbOK);
+    TPedidoDialogo pedido;
+    pedido.Tipo = TTipoPedido::MensagemSimples;
+    pedido.DlgType = DlgType;
+    pedido.Titulo =
+        DlgType == mtCustom ? QCoreApplication::applicationName() : TituloDoTipo(DlgType);
+    pedido.Texto = pMensagem;
+    for (TMsgDlgBtn b : Buttons.EmOrdem())
+        pedido.Botoes.append(
+            {b, NomesDosBotoes().at(b), MapearCaptionBotao(CaptionPadraoDoBotao(b))});
+    if (Buttons.Contem(mbOK))
+        pedido.BotaoDefault = mbOK;
+    else if (Buttons.Contem(mbYes))
+        pedido.BotaoDefault = mbYes;
+    else if (Buttons.Contem(mbRetry))
+        pedido.BotaoDefault = mbRetry;
+    pedido.Posicao = TPosicaoDialogo::CentroDaTela;
+    return pedido;
+}
+
+int TMensagem::Atencao(const QString& pMensagem, TMsgDlgType DlgType, TMsgDlgButtons Buttons)
+{
+    return InterfaceUsuario().ExibirMensagem(Pedido(pMensagem, DlgType, Buttons));
+}
