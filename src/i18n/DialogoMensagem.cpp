@@ -118,7 +118,9 @@ void TDialogoMensagem::Montar(const TPedidoDialogo& pPedido)
     const int topoBotoes = fundoConteudo + 16;
     int x = (larguraCliente - larguraFila) / 2;
     for (int i = 0; i < m_botoes.size(); ++i) {
-        m_botoes[i]->setGeometry(QRect(QPoint(x, topoBotoes), tamanhos[i]));
+        // A wrapped (taller) button keeps the others centred on its middle.
+        const int topo = topoBotoes + (alturaFila - tamanhos[i].height()) / 2;
+        m_botoes[i]->setGeometry(QRect(QPoint(x, topo), tamanhos[i]));
         x += tamanhos[i].width() + EspacoEntreBotoes;
     }
     setFixedSize(larguraCliente, topoBotoes + alturaFila + Margem);

@@ -5,8 +5,8 @@
 
 void ESQLQueryError::ShowException() const
 {
-    TPedidoDialogo pedido = TMessageDlgDetalhes::Pedido(
-        mensagem(), mtError, {mbOK}, QStringList(), false, QString());
+    TPedidoDialogo pedido =
+        TMessageDlgDetalhes::Pedido(mensagem(), mtError, {mbOK}, QStringList(), false, QString());
     pedido.Detalhes = QStringLiteral("SQL:\r\n") + FSQLQuery;
     pedido.Bipar = true;
     InterfaceUsuario().ExibirDetalhes(pedido);

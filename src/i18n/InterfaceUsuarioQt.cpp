@@ -12,8 +12,7 @@
 namespace {
 
 // Runs pFuncao on the GUI thread and hands back its result (or its exception).
-template<class Funcao>
-auto NaThreadDaInterface(Funcao pFuncao) -> decltype(pFuncao())
+template<class Funcao> auto NaThreadDaInterface(Funcao pFuncao) -> decltype(pFuncao())
 {
     auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
     if (!app)
@@ -72,8 +71,8 @@ int TInterfaceUsuarioQt::ExibirMensagem(const TPedidoDialogo& pPedido)
         const QWidget* referencia = nullptr;
         if (pPedido.Posicao == TPosicaoDialogo::SobreJanelaPrincipal) {
             QWidget* principal = JanelaPrincipal();
-            referencia = principal && principal->isVisible() ? principal
-                                                             : QApplication::activeWindow();
+            referencia =
+                principal && principal->isVisible() ? principal : QApplication::activeWindow();
         }
         dialogo.Centralizar(referencia);
         if (pPedido.Bipar)

@@ -2,6 +2,7 @@
 
 #include "i18n/InterfaceUsuario.h"
 #include "i18n/Mensagem.h"
+#include "platform/FileVersionUnit.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -10,11 +11,6 @@
 #include <QLocale>
 #include <QTranslator>
 #include <atomic>
-
-#if __has_include("platform/FileVersionUnit.h")
-#include "platform/FileVersionUnit.h"
-#define KS_TEM_VERSAO_DE_ARQUIVO 1
-#endif
 
 namespace {
 
@@ -31,8 +27,7 @@ void TraduzirTextosDoToolkit()
         return;
     auto* tradutor = new QTranslator(app);
     if (tradutor->load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"),
-                       QStringLiteral("_"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(tradutor);
     else
         delete tradutor;
@@ -179,10 +174,10 @@ void TKXLinguas::CarregarLista()
                            "Entre em contato com o suporte técnico."),
             mtWarning, {mbOK}));
     else if (aviso == TAviso::SemIdioma)
-        InterfaceUsuario().ExibirMensagem(TMensagem::Pedido(
-            QStringLiteral("A aplicação não informou o idioma do usuário.\r"
-                           "Será usado o idioma português do Brasil."),
-            mtWarning, {mbOK}));
+        InterfaceUsuario().ExibirMensagem(
+            TMensagem::Pedido(QStringLiteral("A aplicação não informou o idioma do usuário.\r"
+                                             "Será usado o idioma português do Brasil."),
+                              mtWarning, {mbOK}));
 }
 
 QString TKXLinguas::ObtenhaTextoNoIdioma(const QString& Texto)
@@ -219,6 +214,7 @@ QString TKXLinguas::ObtenhaTextoNoIdioma(const QString& Texto)
         return QString(inicio, QLatin1Char(' ')) + TrocarQuebrasDeLinha(traducao) +
                QString(fim, QLatin1Char(' '));
     }
+    trava.unlock(); // the log reads the language again
     m_log->Escreva(NormalizarTermoPesquisa(t), t);
     return QLatin1Char('#') + TrocarQuebrasDeLinha(Texto) + QLatin1Char('#');
 }
@@ -242,10 +238,6 @@ QString TKXLinguas::TextoRodape()
         return QString();
     const QString programa = QCoreApplication::applicationFilePath();
     const QFileInfo info(programa);
-    QString versao;
-#ifdef KS_TEM_VERSAO_DE_ARQUIVO
-    versao = LerVersaoDoArquivo(programa);
-#endif
-    return info.fileName() + QLatin1Char(' ') + versao + QLatin1Char(' ') + info.absolutePath() +
-           QLatin1Char('/');
+    return info.fileName() + QLatin1Char(' ') + LerVersaoDoArquivo(programa) + QLatin1Char(' ') +
+           info.absolutePath() + QLatin1Char('/');
 }

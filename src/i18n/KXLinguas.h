@@ -117,8 +117,7 @@ public:
 
     // Exceptions with translated messages.
     [[noreturn]] void RaiseError(const QString& MsgErro);
-    template<class E>
-    [[noreturn]] void RaiseError(const QString& MsgErro)
+    template<class E> [[noreturn]] void RaiseError(const QString& MsgErro)
     {
         throw E(ObtenhaTextoNoIdioma(MsgErro));
     }

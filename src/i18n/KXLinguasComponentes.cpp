@@ -65,8 +65,7 @@ bool EhDialogoDeImpressao(const QObject* o)
 
 bool Publica(const QObject* o, const char* nome)
 {
-    return o->metaObject()->indexOfProperty(nome) >= 0 ||
-           o->dynamicPropertyNames().contains(nome);
+    return o->metaObject()->indexOfProperty(nome) >= 0 || o->dynamicPropertyNames().contains(nome);
 }
 
 QString LinguagemDoRelatorio(const QString& idioma)
@@ -109,10 +108,10 @@ void TKXLinguas::Internacionalizar(QObject* Formulario)
         papeis.append(tamanho.name().toUpper());
     for (QObject* o : descendentes)
         if (ClasseMaiuscula(o) == "TPPREPORT")
-            o->setProperty("PaperName",
-                           idioma == QLatin1String("ES-MX")          ? QStringLiteral("A4")
-                           : papeis.contains(QLatin1String("CARTA")) ? QStringLiteral("Carta")
-                                                                     : QStringLiteral("Letter"));
+            o->setProperty("PaperName", idioma == QLatin1String("ES-MX") ? QStringLiteral("A4")
+                                        : papeis.contains(QLatin1String("CARTA"))
+                                            ? QStringLiteral("Carta")
+                                            : QStringLiteral("Letter"));
 
     FormPass(Formulario);
 
@@ -152,8 +151,8 @@ void TKXLinguas::PercorrerComponentes(QObject* pPai)
         }
         m_traduzidos.append(c);
         const QByteArray classe = ClasseMaiuscula(c);
-        const bool fechado = EhQuadro(c) || EhDialogoDeImpressao(c) ||
-                             classe.startsWith("TBUTTONPESQUISA");
+        const bool fechado =
+            EhQuadro(c) || EhDialogoDeImpressao(c) || classe.startsWith("TBUTTONPESQUISA");
         if (!fechado)
             PercorrerComponentes(c);
     }

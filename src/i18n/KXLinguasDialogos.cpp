@@ -1,9 +1,8 @@
 // The message dialogs of TKXLinguas: every text is translated and filled here,
 // and the finished request goes to the user interface.
 
-#include "i18n/KXLinguas.h"
-
 #include "i18n/InterfaceUsuario.h"
+#include "i18n/KXLinguas.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -41,8 +40,8 @@ TPedidoDialogo TKXLinguas::PedidoMensagem(const QString& Msg, const QStringList&
     pedido.Texto = ObtenhaTextoNoIdioma(Msg, MsgParams);
     if (Buttons.Vazio())
         Buttons.Incluir(mbOK);
-    pedido.Titulo = ObtenhaTextoNoIdioma(
-        DlgType == mtCustom ? QCoreApplication::applicationName() : TituloDoTipo(DlgType));
+    pedido.Titulo = ObtenhaTextoNoIdioma(DlgType == mtCustom ? QCoreApplication::applicationName()
+                                                             : TituloDoTipo(DlgType));
     for (TMsgDlgBtn b : Buttons.EmOrdem())
         pedido.Botoes.append({b, NomesDosBotoes().at(b),
                               ObtenhaTextoNoIdioma(MapearCaptionBotao(CaptionPadraoDoBotao(b)))});

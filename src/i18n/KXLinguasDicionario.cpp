@@ -27,8 +27,7 @@ void TListaTermos::LoadFromFile(const QString& FileName)
     arquivo.close();
 
     QString chaveAtual;
-    const QStringList linhas =
-        conteudo.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+    const QStringList linhas = conteudo.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
     for (const QString& linha : linhas) {
         if (linha.trimmed().isEmpty())
             continue;
@@ -43,8 +42,9 @@ void TListaTermos::LoadFromFile(const QString& FileName)
             m_termos.append({chaveAtual, {valor}});
     }
     // Stable: of a key written twice for one language, the first one wins.
-    std::stable_sort(m_termos.begin(), m_termos.end(),
-                     [](const TTermo& a, const TTermo& b) { return MenorSemCaixa(a.Chave, b.Chave); });
+    std::stable_sort(m_termos.begin(), m_termos.end(), [](const TTermo& a, const TTermo& b) {
+        return MenorSemCaixa(a.Chave, b.Chave);
+    });
 }
 
 QString TListaTermos::FindName(const QString& Name) const

@@ -71,8 +71,8 @@ QString NormalizarTermoPesquisa(const QString& t)
 
 QString RemoverAcentos(const QString& t)
 {
-    static const QString acentuadas = QStringLiteral(
-        "ÀÀÁÂÃÄÅÆÇÈÉÊËÌÍÎÏÑÒÓÔÕÖÙÚÛÜÝàáâãäåæçèéêëìíîïñòóôõöùúûüýÿ");
+    static const QString acentuadas =
+        QStringLiteral("ÀÀÁÂÃÄÅÆÇÈÉÊËÌÍÎÏÑÒÓÔÕÖÙÚÛÜÝàáâãäåæçèéêëìíîïñòóôõöùúûüýÿ");
     static const QString simples =
         QStringLiteral("AAAAAAAACEEEEIIIINOOOOOUUUUYaaaaaaaceeeeiiiinooooouuuuyy");
     QString resultado = t;
@@ -140,8 +140,8 @@ namespace {
 
 [[noreturn]] void FormatoInvalido(const QString& formato)
 {
-    throw EKorvane(QStringLiteral("Formato \"%1\" inválido ou incompatível com o argumento.")
-                       .arg(formato));
+    throw EKorvane(
+        QStringLiteral("Formato \"%1\" inválido ou incompatível com o argumento.").arg(formato));
 }
 
 bool EhInteiro(const QVariant& v)
@@ -172,8 +172,8 @@ bool EhNumero(const QVariant& v)
 
 QString FormatarTexto(const QString& Formato, const QVariantList& Args)
 {
-    static const QRegularExpression especificador(
-        QStringLiteral("%(?:(\\d+|\\*)?:)?(-)?(\\d+|\\*)?(?:\\.(\\d+|\\*))?([dueEfFgGnNmMpPsSxX])"));
+    static const QRegularExpression especificador(QStringLiteral(
+        "%(?:(\\d+|\\*)?:)?(-)?(\\d+|\\*)?(?:\\.(\\d+|\\*))?([dueEfFgGnNmMpPsSxX])"));
     const QLocale local;
     QString resultado;
     int proximo = 0;

@@ -60,7 +60,8 @@ TPedidoDialogo TMessageDlgDetalhes::Pedido(const QString& Msg, TMsgDlgType DlgTy
     TPedidoDialogo pedido;
     pedido.Tipo = TTipoPedido::Detalhes;
     pedido.DlgType = DlgType;
-    pedido.Titulo = DlgType == mtCustom ? QCoreApplication::applicationName() : TituloDoTipo(DlgType);
+    pedido.Titulo =
+        DlgType == mtCustom ? QCoreApplication::applicationName() : TituloDoTipo(DlgType);
     pedido.Texto = Msg;
     for (TMsgDlgBtn b : Buttons.EmOrdem())
         pedido.Botoes.append(
@@ -194,8 +195,7 @@ int MessageDlgDetalhes(const QString& Msg, TMsgDlgType DlgType, const TMsgDlgBut
                        const QString& pNomeArquivoAbrir)
 {
     static const QRegularExpression quebra(QStringLiteral("\r\n|\r|\n"));
-    const QStringList linhas =
-        pDetalhes.isEmpty() ? QStringList() : pDetalhes.split(quebra);
+    const QStringList linhas = pDetalhes.isEmpty() ? QStringList() : pDetalhes.split(quebra);
     return TMessageDlgDetalhes::Exibir(Msg, DlgType, Buttons, linhas, pExibindoDetalhes,
                                        pNomeArquivoAbrir);
 }

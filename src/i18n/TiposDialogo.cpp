@@ -13,16 +13,16 @@ QList<TMsgDlgBtn> TMsgDlgButtons::EmOrdem() const
 
 const QStringList& NomesDosBotoes()
 {
-    static const QStringList nomes{"Yes",   "No",  "OK",      "Cancel",   "Abort", "Retry",
+    static const QStringList nomes{"Yes",    "No",  "OK",      "Cancel",   "Abort", "Retry",
                                    "Ignore", "All", "NoToAll", "YesToAll", "Help",  "Close"};
     return nomes;
 }
 
 int ResultadoDoBotao(TMsgDlgBtn pBotao)
 {
-    static const int resultados[QuantidadeTiposBotao] = {
-        mrYes,   mrNo,  mrOk,      mrCancel,   mrAbort, mrRetry,
-        mrIgnore, mrAll, mrNoToAll, mrYesToAll, mrNone,  mrClose};
+    static const int resultados[QuantidadeTiposBotao] = {mrYes,     mrNo,       mrOk,     mrCancel,
+                                                         mrAbort,   mrRetry,    mrIgnore, mrAll,
+                                                         mrNoToAll, mrYesToAll, mrNone,   mrClose};
     return resultados[pBotao];
 }
 
@@ -46,7 +46,7 @@ QString TituloDoTipo(TMsgDlgType pTipo)
 QString CaptionPadraoDoBotao(TMsgDlgBtn pBotao)
 {
     static const char* const captions[QuantidadeTiposBotao] = {
-        "&Yes",   "&No",  "OK",         "Cancel",     "&Abort", "&Retry",
+        "&Yes",    "&No",  "OK",         "Cancel",      "&Abort", "&Retry",
         "&Ignore", "&All", "N&o to All", "Yes to &All", "&Help",  "&Close"};
     return QString::fromLatin1(captions[pBotao]);
 }

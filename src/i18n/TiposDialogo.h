@@ -128,7 +128,7 @@ struct TPedidoDialogo
     QList<TBotaoDialogo> Botoes; // in creation order
     std::optional<TMsgDlgBtn> BotaoDefault;
     TPosicaoDialogo Posicao = TPosicaoDialogo::SobreJanelaPrincipal;
-    QString Rodape;              // footer text; empty for no footer
+    QString Rodape; // footer text; empty for no footer
     bool SemIconesDeBorda = false;
     bool QuebrarCaptionsLongas = false; // captions over 15 characters wrap, 40 px high
     bool Bipar = false;                 // the system's error sound before showing
