@@ -2,20 +2,12 @@
 
 #include "platform/Caminhos.h"
 #include "platform/EKorvane.h"
+#include "platform/FileVersionUnit.h"
 #include "platform/RegistroUsuario.h"
 
 #include <QCoreApplication>
 #include <QDir>
 
-#if __has_include("platform/FileVersionUnit.h")
-#include "platform/FileVersionUnit.h"
-#else
-// The version-record reader is not in this build yet: no version.
-static QString LerVersaoDoArquivo(const QString&)
-{
-    return {};
-}
-#endif
 
 namespace {
 

@@ -12,7 +12,7 @@ namespace {
 
 // httplib's default sets SO_REUSEPORT, which lets a second launcher bind a port
 // already in use; we want the bind to fail so the launcher moves to another port.
-void opcoesDoSoquete(httplib::socket_t soquete)
+void opcoesDoSoquete(socket_t soquete)
 {
     const int sim = 1;
     const int nao = 0;
@@ -78,10 +78,11 @@ bool ServidorHttp::ouvir(const char* endereco, int& porta)
     http.Patch(".*", atender);
     http.Delete(".*", atender);
     http.Options(".*", atender);
-    http.set_error_handler([this](const httplib::Request& req, httplib::Response& res) {
-        m_modulo.completarErro(req, res);
-        return httplib::Server::HandlerResponse::Handled;
-    });
+    http.set_error_handler(httplib::Server::HandlerWithResponse(
+        [this](const httplib::Request& req, httplib::Response& res) {
+            m_modulo.completarErro(req, res);
+            return httplib::Server::HandlerResponse::Handled;
+        }));
     http.set_exception_handler(
         [](const httplib::Request&, httplib::Response& res, std::exception_ptr) {
             res.status = 500;
