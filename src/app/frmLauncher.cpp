@@ -52,6 +52,7 @@ TfrmLauncher::TfrmLauncher(TdmRepositorio& repositorio, QString modoInstalacao, 
     Timer1.setInterval(3000);
     connect(&Timer1, &QTimer::timeout, this, &TfrmLauncher::Timer1Timer);
     m_espera.setSingleShot(true);
+    m_espera.setTimerType(Qt::PreciseTimer);
     connect(&m_espera, &QTimer::timeout, this, &TfrmLauncher::tentarLigar);
 
     tryExecutaveis = new QSystemTrayIcon(LogoKorvane::icone(), this);
@@ -126,8 +127,8 @@ void TfrmLauncher::montarMenu()
     Verso1->setObjectName(QStringLiteral("Verso1"));
     N1 = pmnControlar->addSeparator();
     N1->setObjectName(QStringLiteral("N1"));
-    mniFechar = pmnControlar->addAction(QStringLiteral("&Fechar"), this,
-                                        &TfrmLauncher::mniFecharClick);
+    mniFechar =
+        pmnControlar->addAction(QStringLiteral("&Fechar"), this, &TfrmLauncher::mniFecharClick);
     mniFechar->setObjectName(QStringLiteral("mniFechar"));
     mniFechar->setStatusTip(QStringLiteral("Fechar aplicativo"));
     mniFechar->setToolTip(QStringLiteral("Fechar aplicativo"));

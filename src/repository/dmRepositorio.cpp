@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QDir>
 
-
 namespace {
 
 const QString kSecao;

@@ -16,11 +16,8 @@ struct Metodo
 };
 
 // The fixed method-to-prefix rule of the REST layer. HEAD reads like GET.
-constexpr std::array<Metodo, 5> kMetodos{{{"GET", ""},
-                                          {"HEAD", ""},
-                                          {"POST", "update"},
-                                          {"PUT", "accept"},
-                                          {"DELETE", "cancel"}}};
+constexpr std::array<Metodo, 5> kMetodos{
+    {{"GET", ""}, {"HEAD", ""}, {"POST", "update"}, {"PUT", "accept"}, {"DELETE", "cancel"}}};
 
 constexpr std::string_view kContexto = "/datasnap/rest/";
 constexpr std::string_view kClasse = "TServicos";

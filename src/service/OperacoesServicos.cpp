@@ -6,7 +6,8 @@ using nlohmann::ordered_json;
 TabelaOperacoes operacoesTServicos()
 {
     return {
-        {"getExecucaoLocal", {0, [](TServicos& s, const ChamadaRest&) { return s.getExecucaoLocal(); }}},
+        {"getExecucaoLocal",
+         {0, [](TServicos& s, const ChamadaRest&) { return s.getExecucaoLocal(); }}},
         {"updateExecucaoLocalInverter",
          {0, [](TServicos& s, const ChamadaRest&) { return s.updateExecucaoLocalInverter(); }}},
         {"getVersao", {0, [](TServicos& s, const ChamadaRest&) { return s.getVersao(); }}},

@@ -14,7 +14,8 @@ class TdmRepositorio;
 class TwmLocal
 {
 public:
-    explicit TwmLocal(TdmRepositorio& repositorio, TabelaOperacoes operacoes = operacoesTServicos());
+    explicit TwmLocal(TdmRepositorio& repositorio,
+                      TabelaOperacoes operacoes = operacoesTServicos());
 
     // Answers one request completely.
     void atender(const httplib::Request& req, httplib::Response& res) const;
