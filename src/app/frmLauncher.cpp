@@ -1,6 +1,7 @@
 #include "app/frmLauncher.h"
 
 #include "app/LogoKorvane.h"
+#include "i18n/KXLinguas.h"
 #include "repository/dmRepositorio.h"
 #include "service/ServidorHttp.h"
 #include "service/wmLocal.h"
@@ -10,7 +11,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QMessageBox>
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QSystemTrayIcon>
@@ -217,8 +217,7 @@ void TfrmLauncher::pararServico()
 
 void TfrmLauncher::Verso1Click()
 {
-    QMessageBox::information(isVisible() ? this : nullptr,
-                             QGuiApplication::applicationDisplayName(), textoVersao());
+    TKXLinguas().Informar(textoVersao());
 }
 
 void TfrmLauncher::mniFecharClick()

@@ -2,11 +2,14 @@
 // titles, footer, placement, the choice dialog, the detailed error dialog, and
 // dialogs asked for from another thread. Saves a screenshot of each kind.
 
+#include "app/frmLauncher.h"
 #include "i18n/DialogoMensagem.h"
 #include "i18n/ESQLQueryError.h"
 #include "i18n/InterfaceUsuarioQt.h"
+#include "i18n/InterfaceUsuarioRoteirizada.h"
 #include "i18n/KXLinguas.h"
 #include "i18n/MsgDlgDetalhes.h"
+#include "repository/dmRepositorio.h"
 
 #include <QApplication>
 #include <QDir>
@@ -93,6 +96,7 @@ private slots:
     void detalhesComLinkEMensagemLarga();
     void erroSQL();
     void chamadaDeOutraThread();
+    void versaoDaBandeja();
 
 private:
     TKXLinguas m_linguas;
@@ -440,6 +444,33 @@ void TestDialogos::chamadaDeOutraThread()
     delete trabalho;
     QCOMPARE(threadDoDialogo.load(), qApp->thread());
     QVERIFY(resposta);
+}
+
+void TestDialogos::versaoDaBandeja()
+{
+    QTemporaryDir pasta;
+    TdmRepositorio repositorio(TdmRepositorio::Locais{pasta.path(), pasta.path() + "/registro",
+                                                      KS_BINARY_DIR "/src/app/korvanestart"});
+    TfrmLauncher janela(repositorio, QStringLiteral("W"), {0, 0});
+    const QString esperado =
+        QStringLiteral("Versão do KorvaneStart: " KS_VERSAO_PROJETO " Modo:TS");
+    {
+        TInterfaceUsuarioRoteirizada roteiro;
+        janela.acaoVersao()->trigger();
+        QCOMPARE(roteiro.Quantidade(), 1);
+        const TPedidoDialogo p = roteiro.Ultimo().Dialogo;
+        QCOMPARE(p.Tipo, TTipoPedido::Mensagem);
+        QCOMPARE(p.DlgType, mtInformation);
+        QCOMPARE(p.Titulo, QStringLiteral("Informação"));
+        QCOMPARE(p.Texto, esperado);
+        QVERIFY(!p.Rodape.isEmpty());
+    }
+    QuandoAparecer([&](QWidget* d) {
+        QCOMPARE(d->findChild<QLabel*>(QStringLiteral("Message"))->text(), esperado);
+        Fotografar(d, QStringLiteral("dialogo_versao"));
+        Botao(d, "OK")->click();
+    });
+    janela.acaoVersao()->trigger();
 }
 
 QTEST_MAIN(TestDialogos)
