@@ -1,0 +1,57 @@
+#include "frame/AvisosKX.h"
+#include "frame/PreferenciasKX.h"
+#include "frame/WallpaperKX.h"
+
+void TCustomWallpaperKX::DefinirModos(bool simplificada, bool monitora)
+{
+    fInterfaceSimplificada = simplificada;
+    FInterfaceMonitoramento = monitora;
+    PreferenciasKX::GravarInterface({fInterfaceSimplificada, FInterfaceMonitoramento});
+    // Every frame of the suite follows: those of this process at once, those
+    // of other programs through the store's change notification.
+    AvisosKX::Central().Difundir();
+    if (fOnSimplificar)
+        fOnSimplificar();
+    Redesenhar();
+}
+
+void TCustomWallpaperKX::SetInterfaceSimplificada(bool valor)
+{
+    if (FInterfaceMonitoramento || valor == fInterfaceSimplificada)
+        return;
+    DefinirModos(valor, FInterfaceMonitoramento);
+}
+
+void TCustomWallpaperKX::SetInterfaceMonitoramento(bool valor)
+{
+    if (valor == FInterfaceMonitoramento)
+        return;
+    DefinirModos(fInterfaceSimplificada, valor);
+}
+
+void TCustomWallpaperKX::SetInterfaceRotinaProvisoria(bool valor)
+{
+    if (valor == fInterfaceRotinaProvisoria)
+        return;
+    fInterfaceRotinaProvisoria = valor;
+    Redesenhar();
+}
+
+void TCustomWallpaperKX::AoMudarCoresDoSistema()
+{
+    const PreferenciasKX::Interface opcoes = PreferenciasKX::LerInterface();
+    fInterfaceSimplificada = opcoes.simplificada;
+    FInterfaceMonitoramento = opcoes.monitora;
+    Redesenhar();
+    if (fOnSimplificar)
+        fOnSimplificar();
+}
+
+void TCustomWallpaperKX::AoMudarRegistro()
+{
+    // The hive changes for many reasons; only a change of the modes counts
+    // as the suite's notification.
+    const PreferenciasKX::Interface opcoes = PreferenciasKX::LerInterface();
+    if (opcoes.simplificada != fInterfaceSimplificada || opcoes.monitora != FInterfaceMonitoramento)
+        AoMudarCoresDoSistema();
+}
