@@ -1,27 +1,30 @@
 #include "frame/PreferenciasKX.h"
 
-// Until the settings store is in place the options live in the process.
-namespace {
-PreferenciasKX::Interface& Memoria()
-{
-    static PreferenciasKX::Interface opcoes;
-    return opcoes;
-}
-} // namespace
+#include "frame/RegistroGrupoKX.h"
 
 int PreferenciasKX::TipoAplicativo()
 {
-    return 0;
+    TRegistroGrupoKX grupo;
+    return grupo.TipoAplicativo();
 }
+
 int PreferenciasKX::ModoAplicacao()
 {
-    return 0;
+    TRegistroGrupoKX grupo;
+    return grupo.Editor().ModoAplicacao();
 }
+
 PreferenciasKX::Interface PreferenciasKX::LerInterface()
 {
-    return Memoria();
+    TRegistroGrupoKX grupo;
+    TKXRegistro& editor = grupo.Editor();
+    return {editor.InterfaceSimplificada(), editor.InterfaceMonitora()};
 }
+
 void PreferenciasKX::GravarInterface(const Interface& opcoes)
 {
-    Memoria() = opcoes;
+    TRegistroGrupoKX grupo;
+    TKXRegistro& editor = grupo.Editor();
+    editor.setInterfaceSimplificada(opcoes.simplificada);
+    editor.setInterfaceMonitora(opcoes.monitora);
 }
