@@ -1,3 +1,4 @@
+#include "activation/DirExecucao.h"
 #include "app/EncerramentoPorSinal.h"
 #include "app/LogoKorvane.h"
 #include "app/frmLauncher.h"
@@ -15,6 +16,11 @@ int main(int argc, char* argv[])
     // The main window stays hidden; the program ends only when it closes, not
     // when the last dialog does.
     QApplication::setQuitOnLastWindowClosed(false);
+
+    // Execution directories left by earlier runs go now; this run's own goes
+    // at the very end (or is recorded, while a routine still works in it).
+    IniciarDiretoriosDeExecucao();
+    const auto finalizarDiretorios = qScopeGuard([] { FinalizarDiretoriosDeExecucao(); });
 
     // The data module exists before the main window, which reads the version
     // and stores the port through it, and outlives it.
