@@ -3,8 +3,8 @@
 #include "dependencies/GradeExibicao.h"
 #include "frame/DataSetKX.h"
 #include "frame/JanelaParametrosKX.h"
-#include "frame/MensagensKX.h"
 #include "frame/WallpaperRotinaKX.h"
+#include "i18n/KXLinguas.h"
 #include "platform/EKorvane.h"
 
 #include <QGroupBox>
@@ -201,7 +201,7 @@ void TfrmParametros::AoAtivar()
         // Told once: closing the message activates the window again.
         if (erro != fErroInformado) {
             fErroInformado = erro;
-            MensagensKX::Erro(this, erro);
+            TKXLinguas().Erro(erro);
         }
         return;
     }

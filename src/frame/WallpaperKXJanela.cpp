@@ -1,10 +1,10 @@
 #include "frame/ControleDosBotoes.h"
 #include "frame/DataSetKX.h"
 #include "frame/JanelaParametrosKX.h"
-#include "frame/MensagensKX.h"
 #include "frame/SizeHandler.h"
 #include "frame/VVersionInfo.h"
 #include "frame/WallpaperKX.h"
+#include "i18n/KXLinguas.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -102,8 +102,7 @@ void TCustomWallpaperKX::AbrirItemMenuContexto(TMenuContextoItem item)
         break;
     }
     if (!dados || dados->IsEmpty()) {
-        MensagensKX::Informar(this,
-                              item == mciPermisoes530
+        TKXLinguas().Informar(item == mciPermisoes530
                                   ? QStringLiteral("Não existem permissões listadas para exibir.")
                                   : QStringLiteral("Não existem paramêtros listados para exibir."));
         return;

@@ -4,11 +4,11 @@
 #include "dependencies/ParametrosExibicao.h"
 #include "frame/DataSetKX.h"
 #include "frame/WallpaperRotinaKX.h"
+#include "i18n/InterfaceUsuarioRoteirizada.h"
 
 #include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
@@ -64,8 +64,7 @@ void AoAbrirModal(std::function<void(QWidget*)> ver)
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal)
             for (QWidget* w : QApplication::topLevelWidgets())
-                if (w->isVisible() &&
-                    (qobject_cast<QMessageBox*>(w) || qobject_cast<QPrintPreviewDialog*>(w)))
+                if (w->isVisible() && (qobject_cast<QPrintPreviewDialog*>(w)))
                     modal = w;
         if (!modal || qobject_cast<TfrmParametros*>(modal))
             return;
@@ -250,14 +249,16 @@ private slots:
         QFETCH(QString, mensagem);
         auto vazio = std::make_unique<TDataSetKX>(QStringList{"ID"});
         TfrmParametros f(nullptr, criado ? vazio.get() : nullptr, mciParametros132);
-        QString texto;
-        AoAbrirModal([&](QWidget* w) {
-            if (auto* m = qobject_cast<QMessageBox*>(w))
-                texto = m->text();
-        });
+        TInterfaceUsuarioRoteirizada ui;
         f.show();
-        QTRY_COMPARE_WITH_TIMEOUT(texto, mensagem, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(ui.Quantidade(), 1, 10000);
+        QCOMPARE(ui.Ultimo().Dialogo.DlgType, mtError);
+        QCOMPARE(ui.Ultimo().Dialogo.Texto, mensagem);
         QVERIFY(f.isVisible());
+        // Closing the message activates the window again: told only once.
+        QEvent ativar(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(&f, &ativar);
+        QCOMPARE(ui.Quantidade(), 1);
         QCOMPARE(f.Preparacoes(), 0);
     }
 
@@ -270,22 +271,18 @@ private slots:
         auto ds = Permissoes();
         int eventos = 0;
         m.SetOnPermisoes530Click([&] { ++eventos; });
-        QString visto;
-        AoAbrirModal([&](QWidget* w) {
-            if (qobject_cast<TfrmParametros*>(w))
-                visto = QStringLiteral("janela");
-            else if (auto* mb = qobject_cast<QMessageBox*>(w))
-                visto = mb->text();
-        });
-        m.AbrirItemMenuContexto(mciPermisoes530);
-        QCOMPARE(eventos, 1);
-        QCOMPARE(visto, QStringLiteral("Não existem permissões listadas para exibir."));
-        AoAbrirModal([&](QWidget* w) {
-            if (auto* mb = qobject_cast<QMessageBox*>(w))
-                visto = mb->text();
-        });
-        m.AbrirItemMenuContexto(mciParametros132);
-        QCOMPARE(visto, QStringLiteral("Não existem paramêtros listados para exibir."));
+        {
+            TInterfaceUsuarioRoteirizada ui;
+            m.AbrirItemMenuContexto(mciPermisoes530);
+            QCOMPARE(eventos, 1);
+            QCOMPARE(ui.Quantidade(), 1);
+            QCOMPARE(ui.Ultimo().Dialogo.DlgType, mtInformation);
+            QCOMPARE(ui.Ultimo().Dialogo.Texto,
+                     QStringLiteral("Não existem permissões listadas para exibir."));
+            m.AbrirItemMenuContexto(mciParametros132);
+            QCOMPARE(ui.Ultimo().Dialogo.Texto,
+                     QStringLiteral("Não existem paramêtros listados para exibir."));
+        }
         m.SetDataSetPemisoes530(ds.get());
         QTimer::singleShot(200, [] {
             for (QWidget* w : QApplication::topLevelWidgets())
