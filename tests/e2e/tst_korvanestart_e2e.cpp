@@ -1,4 +1,6 @@
 // The real korvanestart, started headless with an empty HOME, over real HTTP.
+#include "support/PaginaEsperada.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -54,45 +56,6 @@ int portaGravada(const QString& configIni)
         return 0;
     const auto m = QRegularExpression("(?m)^porta=(\\d+)").match(QString::fromLatin1(f.readAll()));
     return m.hasMatch() ? m.captured(1).toInt() : 0;
-}
-
-std::string paginaEsperada(int porta)
-{
-    const std::string p = std::to_string(porta);
-    const std::vector<std::string> linhas{
-        "<html>",
-        "  <head>",
-        "     ",
-        "    <script>",
-        "        var rawFile = new XMLHttpRequest();",
-        "        rawFile.open(\"GET\", 'http://localhost:81/portal/#/login?portaLauncher=" + p +
-            "', false);",
-        "        rawFile.onreadystatechange = function ()",
-        "        {",
-        "            if(rawFile.readyState === 4)",
-        "            {",
-        "                if(rawFile.status === 200 || rawFile.status == 0)",
-        "                {",
-        "                    var allText = rawFile.responseText;",
-        "                    alert(allText);",
-        "                }",
-        "            }",
-        "        }",
-        "        rawFile.send(null)",
-        "    </script>",
-        "    <script>",
-        "     document.cookie = \"portaLauncher = " + p + "; domain = http://localhost:81 \" ",
-        "    </script>",
-        "    <title>Korvane Start</title>",
-        "  </head>",
-        "  <body>Korvane Start ativado com sucesso, digite a url do VQM na barra endere\xe7o do "
-        "browser para acessar o Korvane.  </body>",
-        "</html>",
-    };
-    std::string pagina;
-    for (std::size_t i = 0; i < linhas.size(); ++i)
-        pagina += (i ? "\r" : "") + linhas[i];
-    return pagina;
 }
 
 } // namespace
