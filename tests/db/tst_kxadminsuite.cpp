@@ -2,6 +2,7 @@
 #include "db/ConsultaSql.h"
 #include "db/EsquemaSuite.h"
 #include "db/SessaoBanco.h"
+#include "support/ExecutarPrograma.h"
 #include "support/PostgresTeste.h"
 
 #include <QProcess>
@@ -10,24 +11,11 @@
 
 namespace {
 
-struct Execucao
-{
-    int codigo = -1;
-    QString saida;
-    QString erro;
-};
+using Execucao = ResultadoPrograma;
 
 Execucao kxadmin(const QStringList& argumentos)
 {
-    QProcess p;
-    p.start(QStringLiteral(KS_KXADMIN), argumentos);
-    Execucao r;
-    if (!p.waitForFinished(120000))
-        return r;
-    r.codigo = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.saida = QString::fromUtf8(p.readAllStandardOutput());
-    r.erro = QString::fromUtf8(p.readAllStandardError());
-    return r;
+    return executarPrograma(QStringLiteral(KS_KXADMIN), argumentos);
 }
 
 QMap<QString, int> contagens(const QString& destino)

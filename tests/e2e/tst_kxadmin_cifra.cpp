@@ -1,3 +1,4 @@
+#include "support/ExecutarPrograma.h"
 #include "support/OraculoCifra.h"
 
 #include <QtTest>
@@ -8,24 +9,11 @@ namespace {
 
 const QString kFrase = QStringLiteral("Qr8!vN2#pL6%tY9&bW3*hD5(kM1)zX4+cF7-gJ0=sU2_eA8;oR");
 
-struct Resultado
-{
-    int codigo = -1;
-    QString saida;
-    QString erro;
-};
+using Resultado = ResultadoPrograma;
 
 Resultado kxadmin(const QStringList& argumentos)
 {
-    QProcess p;
-    p.start(QStringLiteral(KS_BINARY_DIR "/tools/kxadmin/kxadmin"), argumentos);
-    Resultado r;
-    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
-        return r;
-    r.codigo = p.exitCode();
-    r.saida = QString::fromUtf8(p.readAllStandardOutput());
-    r.erro = QString::fromUtf8(p.readAllStandardError());
-    return r;
+    return executarPrograma(QStringLiteral(KS_BINARY_DIR "/tools/kxadmin/kxadmin"), argumentos);
 }
 
 // The single line a successful command prints.

@@ -1,3 +1,5 @@
+#include "support/ExecutarPrograma.h"
+
 #include <QtTest>
 
 // `kxadmin pacote` as an administrator uses it: build, list and extract a
@@ -7,24 +9,11 @@ namespace {
 
 const QString kKxadmin = QStringLiteral(KS_BINARY_DIR "/tools/kxadmin/kxadmin");
 
-struct Resultado
-{
-    int codigo = -1;
-    QString saida;
-    QString erro;
-};
+using Resultado = ResultadoPrograma;
 
 Resultado kxadmin(const QStringList& argumentos)
 {
-    QProcess p;
-    p.start(kKxadmin, argumentos);
-    Resultado r;
-    if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit)
-        return r;
-    r.codigo = p.exitCode();
-    r.saida = QString::fromUtf8(p.readAllStandardOutput());
-    r.erro = QString::fromUtf8(p.readAllStandardError());
-    return r;
+    return executarPrograma(kKxadmin, argumentos);
 }
 
 void gravar(const QString& caminho, const QByteArray& conteudo)

@@ -1,6 +1,7 @@
 // `kxadmin versao` run as a user runs it, on Windows executables built by
 // mingw (checked against pefile) and on Linux executables it stamps.
 #include "platform/versao/Fixtures.h"
+#include "support/ExecutarPrograma.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -12,24 +13,11 @@ using namespace FixturesVersao;
 
 namespace {
 
-struct Execucao
-{
-    int codigo = -1;
-    QString saida;
-    QString erros;
-};
+using Execucao = ResultadoPrograma;
 
 Execucao kxadminVersao(const QStringList& args)
 {
-    QProcess p;
-    p.start(kxadmin(), QStringList{QStringLiteral("versao")} + args);
-    Execucao e;
-    if (!p.waitForFinished(60000))
-        return e;
-    e.codigo = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    e.saida = QString::fromUtf8(p.readAllStandardOutput());
-    e.erros = QString::fromUtf8(p.readAllStandardError());
-    return e;
+    return executarPrograma(kxadmin(), QStringList{QStringLiteral("versao")} + args);
 }
 
 // "Name: value" lines into a map.
@@ -113,7 +101,7 @@ void TstKxadminVersao::saidaCompleta()
                                      "InfoInferred: True\n"
                                      "FixedFileVersion: 29.1.5.100\n"
                                      "FixedProductVersion: 29.1.0.0\n"));
-    QVERIFY(e.erros.isEmpty());
+    QVERIFY(e.erro.isEmpty());
 
     // The value sits under the second translation only: the program reads
     // nothing, and --todos shows where it is.
@@ -159,7 +147,7 @@ void TstKxadminVersao::gravar()
          QStringLiteral("--assinada"), QStringLiteral("S"), QStringLiteral("--texto"),
          QStringLiteral("Especifico=7"), QStringLiteral("--descricao"),
          QStringLiteral("Rotina de teste ção"), QStringLiteral("--inferida")});
-    QVERIFY2(g.codigo == 0, qPrintable(g.erros));
+    QVERIFY2(g.codigo == 0, qPrintable(g.erro));
 
     const Execucao e = kxadminVersao({QStringLiteral("--todos"), alvo});
     QCOMPARE(e.codigo, 0);
@@ -245,7 +233,7 @@ void TstKxadminVersao::erros()
 
     const Execucao e = kxadminVersao(args);
     QCOMPARE(e.codigo, codigo);
-    QVERIFY2(e.erros.contains(mensagem), qPrintable(e.erros));
+    QVERIFY2(e.erro.contains(mensagem), qPrintable(e.erro));
     QVERIFY(e.saida.isEmpty());
     QCOMPARE(conteudo(alvo), antesAlvo);
     QCOMPARE(conteudo(texto), QByteArray("apenas texto\n"));
