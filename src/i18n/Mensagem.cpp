@@ -9,15 +9,7 @@ TPedidoDialogo TMensagem::Pedido(const QString& pMensagem, TMsgDlgType DlgType,
 {
     if (Buttons.Vazio())
         Buttons.Incluir(mbOK);
-    TPedidoDialogo pedido;
-    pedido.Tipo = TTipoPedido::MensagemSimples;
-    pedido.DlgType = DlgType;
-    pedido.Titulo =
-        DlgType == mtCustom ? QCoreApplication::applicationName() : TituloDoTipo(DlgType);
-    pedido.Texto = pMensagem;
-    for (TMsgDlgBtn b : Buttons.EmOrdem())
-        pedido.Botoes.append(
-            {b, NomesDosBotoes().at(b), MapearCaptionBotao(CaptionPadraoDoBotao(b))});
+    TPedidoDialogo pedido = PedidoPadrao(TTipoPedido::MensagemSimples, DlgType, pMensagem, Buttons);
     if (Buttons.Contem(mbOK))
         pedido.BotaoDefault = mbOK;
     else if (Buttons.Contem(mbYes))

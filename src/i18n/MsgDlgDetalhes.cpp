@@ -57,15 +57,7 @@ TPedidoDialogo TMessageDlgDetalhes::Pedido(const QString& Msg, TMsgDlgType DlgTy
                                            const QString& pNomeArquivoAbrir)
 {
     // Fixed Portuguese texts: this dialog does not pass through the dictionary.
-    TPedidoDialogo pedido;
-    pedido.Tipo = TTipoPedido::Detalhes;
-    pedido.DlgType = DlgType;
-    pedido.Titulo =
-        DlgType == mtCustom ? QCoreApplication::applicationName() : TituloDoTipo(DlgType);
-    pedido.Texto = Msg;
-    for (TMsgDlgBtn b : Buttons.EmOrdem())
-        pedido.Botoes.append(
-            {b, NomesDosBotoes().at(b), MapearCaptionBotao(CaptionPadraoDoBotao(b))});
+    TPedidoDialogo pedido = PedidoPadrao(TTipoPedido::Detalhes, DlgType, Msg, Buttons);
     if (pedido.Botoes.isEmpty())
         pedido.Botoes.append({mbOK, NomesDosBotoes().at(mbOK), QStringLiteral("OK")});
     pedido.Posicao = TPosicaoDialogo::CentroDaTela;

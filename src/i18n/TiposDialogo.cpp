@@ -1,5 +1,6 @@
 #include "i18n/TiposDialogo.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 QList<TMsgDlgBtn> TMsgDlgButtons::EmOrdem() const
@@ -70,4 +71,19 @@ QString MapearCaptionBotao(const QString& pCaption)
     QString chave = pCaption;
     chave.remove(QLatin1Char('&'));
     return mapa.value(chave.toUpper(), pCaption);
+}
+
+TPedidoDialogo PedidoPadrao(TTipoPedido pTipo, TMsgDlgType pDlgType, const QString& pTexto,
+                            const TMsgDlgButtons& pBotoes)
+{
+    TPedidoDialogo pedido;
+    pedido.Tipo = pTipo;
+    pedido.DlgType = pDlgType;
+    pedido.Titulo =
+        pDlgType == mtCustom ? QCoreApplication::applicationName() : TituloDoTipo(pDlgType);
+    pedido.Texto = pTexto;
+    for (TMsgDlgBtn b : pBotoes.EmOrdem())
+        pedido.Botoes.append(
+            {b, NomesDosBotoes().at(b), MapearCaptionBotao(CaptionPadraoDoBotao(b))});
+    return pedido;
 }

@@ -139,6 +139,11 @@ struct TPedidoDialogo
     QString ArquivoAbrir;
 };
 
+// A request with the standard title of its kind (the application's name for
+// mtCustom) and the buttons in order under the suite's captions.
+TPedidoDialogo PedidoPadrao(TTipoPedido pTipo, TMsgDlgType pDlgType, const QString& pTexto,
+                            const TMsgDlgButtons& pBotoes);
+
 // A one-line question: title, prompt and the value offered.
 struct TPedidoEntrada
 {
