@@ -267,14 +267,17 @@ private slots:
         const QString pastaVizinha = m_dir.filePath("em uso2");
         QVERIFY(QDir().mkpath(pasta + "/sub"));
         QVERIFY(QDir().mkpath(pastaVizinha));
+        // Private copies: other test programs run the shared helper at the same time.
+        const QString proprio = m_dir.filePath("auxiliar proprio");
+        QVERIFY(QFile::copy(KS_AUXILIAR, proprio));
         const QString copia = m_dir.filePath("outra copia");
         QVERIFY(QFile::copy(KS_AUXILIAR, copia));
         const QString exe = executavelFalsoDoWindows();
-        QVERIFY(!ProcessoEmExecucao(KS_AUXILIAR));
+        QVERIFY(!ProcessoEmExecucao(proprio));
         QVERIFY(!ProcessoEmExecucao(exe));
 
         PedidoProcesso p;
-        p.programa = KS_AUXILIAR;
+        p.programa = proprio;
         p.argumentos = "esperar";
         p.pasta = pasta + "/sub";
         p.ambiente = QProcessEnvironment::systemEnvironment().toStringList()
@@ -286,7 +289,7 @@ private slots:
         p.pasta = m_dir.path();
         QVERIFY(IniciarProcesso(p).iniciado);
 
-        QVERIFY(ProcessoEmExecucao(KS_AUXILIAR));
+        QVERIFY(ProcessoEmExecucao(proprio));
         QVERIFY(ProcessoEmExecucao(exe));
         QVERIFY(!ProcessoEmExecucao(m_dir.filePath("rotinas/KXSIS801.EXE")));
         QVERIFY(PastaEmUsoPorProcesso(pasta));
@@ -296,6 +299,7 @@ private slots:
         QFile f(sinal);
         QVERIFY(f.open(QIODevice::WriteOnly));
         QVERIFY(aguardarAte([&] { return !ProcessoEmExecucao(exe); }));
+        QVERIFY(aguardarAte([&] { return !ProcessoEmExecucao(proprio); }));
         QVERIFY(aguardarAte([&] { return !PastaEmUsoPorProcesso(pasta); }));
     }
 };
