@@ -4,13 +4,18 @@
 #include <QFile>
 #include <QFileInfo>
 
+namespace {
+constexpr int kQuietude = 100;
+constexpr qint64 kEsperaMaxima = 1000;
+} // namespace
+
 ObservadorRegistro::ObservadorRegistro(QString arquivo, QObject* parent)
     : QObject(parent)
     , m_arquivo(std::move(arquivo))
 {
     // Changes closer together than this are reported once.
     m_espera.setSingleShot(true);
-    m_espera.setInterval(100);
+    m_espera.setInterval(kQuietude);
     connect(&m_espera, &QTimer::timeout, this, &ObservadorRegistro::conferir);
     connect(&m_vigia, &QFileSystemWatcher::fileChanged, this, &ObservadorRegistro::aoEvento);
     connect(&m_vigia, &QFileSystemWatcher::directoryChanged, this, &ObservadorRegistro::aoEvento);
@@ -47,7 +52,11 @@ void ObservadorRegistro::aoEvento()
 {
     // After a rename the old file's watch is gone: take the new one at once.
     vigiar();
+    // Wait for a quiet moment, so a burst from a slow writer is still one notice;
+    // but a writer that never pauses must not silence the notices for good.
     if (!m_espera.isActive())
+        m_pendente.start();
+    if (m_pendente.elapsed() < kEsperaMaxima)
         m_espera.start();
 }
 

@@ -3,6 +3,7 @@
 #include "platform/Caminhos.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QFileSystemWatcher>
 #include <QObject>
 #include <QTimer>
@@ -33,6 +34,7 @@ private:
     QString m_arquivo;
     QFileSystemWatcher m_vigia;
     QTimer m_espera;
+    QElapsedTimer m_pendente;
     QByteArray m_ultimo;
     bool m_existia = false;
 };

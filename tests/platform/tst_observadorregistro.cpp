@@ -61,6 +61,28 @@ private slots:
         registro.gravarTexto("K", "inicio", "0");
         QVERIFY(!avisos.wait(700));
     }
+
+    void escritorSemPausaAindaEhAvisado()
+    {
+        QTemporaryDir dir;
+        const QString hive = dir.filePath("Korvane/registro");
+        RegistroUsuario registro(hive);
+        ObservadorRegistro observador(hive);
+        QSignalSpy avisos(&observador, &ObservadorRegistro::alterado);
+
+        // A value rewritten every 30 ms for 2.5 s never leaves a quiet moment;
+        // notices must still come while it goes on.
+        int n = 0;
+        QTimer escritor;
+        escritor.setInterval(30);
+        connect(&escritor, &QTimer::timeout, this,
+                [&] { registro.gravarTexto("K", "contador", QString::number(++n)); });
+        escritor.start();
+        QTest::qWait(2500);
+        escritor.stop();
+        QVERIFY2(avisos.size() >= 2, qPrintable(QString::number(avisos.size())));
+        QVERIFY2(avisos.size() < n / 2, qPrintable(QString::number(avisos.size())));
+    }
 };
 
 QTEST_GUILESS_MAIN(TstObservadorRegistro)
