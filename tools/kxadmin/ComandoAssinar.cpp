@@ -1,9 +1,0 @@
-#include "Comandos.h"
-
-#include <QTextStream>
-
-int comandoAssinar(const QStringList&)
-{
-    QTextStream(stderr) << "kxadmin: comando ainda não disponível\n";
-    return 2;
-}
