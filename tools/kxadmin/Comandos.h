@@ -11,8 +11,6 @@ int comandoCifrar(const QStringList& argumentos);
 int comandoDecifrar(const QStringList& argumentos);
 int comandoSenhaRotina(const QStringList& argumentos);
 int comandoParametroRotina(const QStringList& argumentos);
-int comandoToken(const QStringList& argumentos);
 int comandoVersao(const QStringList& argumentos);
 int comandoPacote(const QStringList& argumentos);
-int comandoAssinar(const QStringList& argumentos);
 int comandoSuite(const QStringList& argumentos);

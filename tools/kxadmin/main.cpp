@@ -10,30 +10,30 @@ struct Comando
 {
     const char* nome;
     ComandoKxadmin executar;
-    const char* uso;
+    const char* argumentos;
+    const char* descricao;
 };
 
 constexpr Comando kComandos[] = {
-    {"cifrar", comandoCifrar, "cifrar TEXTO            cifra um campo de requisição"},
-    {"decifrar", comandoDecifrar, "decifrar TEXTO          decifra um campo de requisição"},
-    {"senha-rotina", comandoSenhaRotina,
-     "senha-rotina ...         codifica a senha da linha de comando de uma rotina"},
-    {"parametro-rotina", comandoParametroRotina,
-     "parametro-rotina ...     codifica um parâmetro de rotina"},
-    {"token", comandoToken, "token ...               calcula o token de uma requisição"},
-    {"versao", comandoVersao, "versao ARQUIVO          mostra (ou grava) o registro de versão"},
-    {"pacote", comandoPacote, "pacote criar|listar|extrair ...  pacotes de rotinas (.KX)"},
-    {"assinar", comandoAssinar,
-     "assinar ...             grava o arquivo de assinatura de uma rotina"},
-    {"suite", comandoSuite, "suite criar|demo DESTINO  cria e povoa um banco da suíte"},
+    {"cifrar", comandoCifrar, "TEXTO", "cifra um campo de requisição"},
+    {"decifrar", comandoDecifrar, "TEXTO", "decifra um campo de requisição"},
+    {"senha-rotina", comandoSenhaRotina, "...",
+     "codifica a senha da linha de comando de uma rotina"},
+    {"parametro-rotina", comandoParametroRotina, "...", "codifica um parâmetro de rotina"},
+    {"versao", comandoVersao, "ARQUIVO", "mostra (ou grava) o registro de versão"},
+    {"pacote", comandoPacote, "criar|listar|extrair ...", "pacotes de rotinas (.KX)"},
+    {"suite", comandoSuite, "criar|demo DESTINO", "cria e povoa um banco da suíte"},
 };
 
 int uso()
 {
     QTextStream err(stderr);
     err << "Uso: kxadmin COMANDO [ARGUMENTOS]\n\nComandos:\n";
-    for (const auto& c : kComandos)
-        err << "  " << QString::fromUtf8(c.uso) << '\n';
+    for (const auto& c : kComandos) {
+        const QString sintaxe =
+            QStringLiteral("%1 %2").arg(QLatin1String(c.nome), QLatin1String(c.argumentos));
+        err << "  " << sintaxe.leftJustified(34) << QString::fromUtf8(c.descricao) << '\n';
+    }
     return 2;
 }
 
