@@ -41,27 +41,27 @@ std::optional<QByteArray> FonteArquivo::lerDentro(qint64 pos, qint64 n) const
 
 namespace Bytes {
 
-quint16 u16le(const QByteArray& b, qsizetype pos)
+quint16 u16le(QByteArrayView b, qsizetype pos)
 {
     return qFromLittleEndian<quint16>(b.constData() + pos);
 }
-quint32 u32le(const QByteArray& b, qsizetype pos)
+quint32 u32le(QByteArrayView b, qsizetype pos)
 {
     return qFromLittleEndian<quint32>(b.constData() + pos);
 }
-quint64 u64le(const QByteArray& b, qsizetype pos)
+quint64 u64le(QByteArrayView b, qsizetype pos)
 {
     return qFromLittleEndian<quint64>(b.constData() + pos);
 }
-quint16 u16(const QByteArray& b, qsizetype pos, bool bigEndian)
+quint16 u16(QByteArrayView b, qsizetype pos, bool bigEndian)
 {
     return bigEndian ? qFromBigEndian<quint16>(b.constData() + pos) : u16le(b, pos);
 }
-quint32 u32(const QByteArray& b, qsizetype pos, bool bigEndian)
+quint32 u32(QByteArrayView b, qsizetype pos, bool bigEndian)
 {
     return bigEndian ? qFromBigEndian<quint32>(b.constData() + pos) : u32le(b, pos);
 }
-quint64 u64(const QByteArray& b, qsizetype pos, bool bigEndian)
+quint64 u64(QByteArrayView b, qsizetype pos, bool bigEndian)
 {
     return bigEndian ? qFromBigEndian<quint64>(b.constData() + pos) : u64le(b, pos);
 }

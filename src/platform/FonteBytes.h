@@ -62,10 +62,10 @@ private:
 // Little- and big-endian numbers from a byte buffer; the caller has checked
 // that the bytes are there.
 namespace Bytes {
-quint16 u16le(const QByteArray& b, qsizetype pos);
-quint32 u32le(const QByteArray& b, qsizetype pos);
-quint64 u64le(const QByteArray& b, qsizetype pos);
-quint16 u16(const QByteArray& b, qsizetype pos, bool bigEndian);
-quint32 u32(const QByteArray& b, qsizetype pos, bool bigEndian);
-quint64 u64(const QByteArray& b, qsizetype pos, bool bigEndian);
+quint16 u16le(QByteArrayView b, qsizetype pos);
+quint32 u32le(QByteArrayView b, qsizetype pos);
+quint64 u64le(QByteArrayView b, qsizetype pos);
+quint16 u16(QByteArrayView b, qsizetype pos, bool bigEndian);
+quint32 u32(QByteArrayView b, qsizetype pos, bool bigEndian);
+quint64 u64(QByteArrayView b, qsizetype pos, bool bigEndian);
 } // namespace Bytes

@@ -1,6 +1,7 @@
 #include "platform/RegistroVersao.h"
 
 #include "platform/EKorvane.h"
+#include "platform/FonteBytes.h"
 
 #include <QtEndian>
 
@@ -16,15 +17,8 @@ qsizetype alinhar4(qsizetype pos)
     return (pos + 3) & ~qsizetype(3);
 }
 
-quint16 u16(QByteArrayView d, qsizetype pos)
-{
-    return qFromLittleEndian<quint16>(d.constData() + pos);
-}
-
-quint32 u32(QByteArrayView d, qsizetype pos)
-{
-    return qFromLittleEndian<quint32>(d.constData() + pos);
-}
+using Bytes::u16le;
+using Bytes::u32le;
 
 // One block's header, key and the places of its value and children, all as
 // offsets into the record; `fim` never passes the end of the enclosing block.
@@ -44,7 +38,7 @@ QString lerUtf16(QByteArrayView d, qsizetype pos, qsizetype fim, qsizetype limit
 {
     QString texto;
     while (pos + 2 <= fim && texto.size() < limite) {
-        const char16_t c = u16(d, pos);
+        const char16_t c = u16le(d, pos);
         pos += 2;
         if (c == 0) {
             if (depois)
@@ -65,13 +59,13 @@ std::optional<Bloco> lerBloco(QByteArrayView d, qsizetype pos, qsizetype fimPai,
 {
     if (pos < 0 || pos + 6 > fimPai)
         return std::nullopt;
-    const quint16 tamanho = u16(d, pos);
+    const quint16 tamanho = u16le(d, pos);
     if (tamanho < 6 || (pos + tamanho > fimPai && !aparar))
         return std::nullopt;
     Bloco b;
     b.fim = std::min(pos + qsizetype(tamanho), fimPai);
-    b.tamanhoValor = u16(d, pos + 2);
-    const quint16 tipo = u16(d, pos + 4);
+    b.tamanhoValor = u16le(d, pos + 2);
+    const quint16 tipo = u16le(d, pos + 4);
     qsizetype depoisChave = b.fim;
     b.chave = lerUtf16(d, pos + 6, b.fim, kMaiorChave, &depoisChave);
     b.valor = std::min(alinhar4(depoisChave), b.fim);
@@ -123,8 +117,19 @@ void lerTraducoes(QByteArrayView d, const Bloco& vfi, RegistroVersao& r)
             return;
         const qsizetype fim = std::min(var.valor + qsizetype(var.tamanhoValor), var.fim);
         for (qsizetype p = var.valor; p + 4 <= fim; p += 4)
-            r.traducoes.append({u16(d, p), u16(d, p + 2)});
+            r.traducoes.append({u16le(d, p), u16le(d, p + 2)});
     });
+}
+
+QByteArray utf16ComNul(const QString& s)
+{
+    QByteArray b;
+    for (QChar c : s) {
+        const char16_t u = c.unicode();
+        b.append(char(u & 0xFF)).append(char(u >> 8));
+    }
+    b.append(2, '\0');
+    return b;
 }
 
 // Writes a block: header, key, value, then the children each 32-bit aligned.
@@ -132,11 +137,7 @@ QByteArray bloco(const QString& chave, const QByteArray& valor, quint16 tamanhoV
                  const QList<QByteArray>& filhos = {})
 {
     QByteArray b(6, '\0');
-    for (QChar c : chave) {
-        const char16_t u = c.unicode();
-        b.append(char(u & 0xFF)).append(char(u >> 8));
-    }
-    b.append(2, '\0');
+    b.append(utf16ComNul(chave));
     b.append((4 - b.size() % 4) % 4, '\0');
     b.append(valor);
     for (const QByteArray& filho : filhos) {
@@ -148,17 +149,6 @@ QByteArray bloco(const QString& chave, const QByteArray& valor, quint16 tamanhoV
     qToLittleEndian<quint16>(quint16(b.size()), b.data());
     qToLittleEndian<quint16>(tamanhoValor, b.data() + 2);
     qToLittleEndian<quint16>(tipo, b.data() + 4);
-    return b;
-}
-
-QByteArray utf16ComNul(const QString& s)
-{
-    QByteArray b;
-    for (QChar c : s) {
-        const char16_t u = c.unicode();
-        b.append(char(u & 0xFF)).append(char(u >> 8));
-    }
-    b.append(2, '\0');
     return b;
 }
 
@@ -205,7 +195,7 @@ std::optional<RegistroVersao> RegistroVersao::interpretar(QByteArrayView dados)
 
     RegistroVersao r;
     if (raiz->tamanhoValor >= kTamanhoInfoFixa && raiz->valor + kTamanhoInfoFixa <= raiz->fim &&
-        u32(d, raiz->valor) == kAssinaturaFixa) {
+        u32le(d, raiz->valor) == kAssinaturaFixa) {
         const qsizetype v = raiz->valor;
         InfoFixa f;
         quint32* campos[] = {&f.assinatura,      &f.versaoEstrutura,
@@ -216,7 +206,7 @@ std::optional<RegistroVersao> RegistroVersao::interpretar(QByteArrayView dados)
                              &f.subtipo,         &f.dataMS,
                              &f.dataLS};
         for (qsizetype i = 0; i < 13; ++i)
-            *campos[i] = u32(d, v + 4 * i);
+            *campos[i] = u32le(d, v + 4 * i);
         r.fixa = f;
     }
     paraCadaFilho(d, *raiz, [&](const Bloco& filho) {
