@@ -50,8 +50,8 @@ bool TamanhoDiferente(const QString& a, const QString& b)
 
 bool PrecisaCopiar(const QString& a, const QString& b)
 {
-    return !QFileInfo::exists(a) || !QFileInfo::exists(b) || DataDiferente(a, b) ||
-           TamanhoDiferente(a, b);
+    // DataDiferente already answers True for a missing file.
+    return DataDiferente(a, b) || TamanhoDiferente(a, b);
 }
 
 bool CopiarArquivo(const QString& origem, const QString& destino, QString* motivo)
