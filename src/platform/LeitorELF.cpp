@@ -52,6 +52,20 @@ std::optional<QByteArray> procurarNaArea(const FonteBytes& f, const Area& area, 
     return std::nullopt;
 }
 
+// Calls entrada(tabela, inicio) for every header of a section or segment
+// table, when the table is plausible and all of it is in the file.
+template<typename F>
+void percorrerTabela(const FonteBytes& f, quint64 pos, quint16 tamEntrada, quint16 num,
+                     qint64 menorEntrada, F entrada)
+{
+    if (pos == 0 || tamEntrada < menorEntrada || num > kMaisCabecalhos ||
+        pos >= quint64(f.tamanho()))
+        return;
+    const auto tabela = f.ler(qint64(pos), qint64(num) * tamEntrada);
+    for (int i = 0; tabela && i < num; ++i)
+        entrada(*tabela, qsizetype(i) * tamEntrada);
+}
+
 } // namespace
 
 std::optional<QByteArray> lerNotaVersaoELF(const FonteBytes& f)
@@ -81,38 +95,24 @@ std::optional<QByteArray> lerNotaVersaoELF(const FonteBytes& f)
     // Sections first (where the stamp puts the note), then segments (a file
     // stripped of its section table still has them).
     QList<Area> areas;
-    const qint64 minSecao = e64 ? 64 : 40;
-    if (posSecoes != 0 && tamSecao >= minSecao && numSecoes <= kMaisCabecalhos &&
-        posSecoes < quint64(f.tamanho())) {
-        const auto tabela = f.ler(qint64(posSecoes), qint64(numSecoes) * tamSecao);
-        for (int i = 0; tabela && i < numSecoes; ++i) {
-            const qsizetype s = qsizetype(i) * tamSecao;
-            if (Bytes::u32(*tabela, s + 4, be) != kShtNote)
-                continue;
-            if (e64)
-                areas.append({Bytes::u64(*tabela, s + 24, be), Bytes::u64(*tabela, s + 32, be),
-                              Bytes::u64(*tabela, s + 48, be)});
-            else
-                areas.append({Bytes::u32(*tabela, s + 16, be), Bytes::u32(*tabela, s + 20, be),
-                              Bytes::u32(*tabela, s + 32, be)});
-        }
-    }
-    const qint64 minSegmento = e64 ? 56 : 32;
-    if (posSegmentos != 0 && tamSegmento >= minSegmento && numSegmentos <= kMaisCabecalhos &&
-        posSegmentos < quint64(f.tamanho())) {
-        const auto tabela = f.ler(qint64(posSegmentos), qint64(numSegmentos) * tamSegmento);
-        for (int i = 0; tabela && i < numSegmentos; ++i) {
-            const qsizetype s = qsizetype(i) * tamSegmento;
-            if (Bytes::u32(*tabela, s, be) != kPtNote)
-                continue;
-            if (e64)
-                areas.append({Bytes::u64(*tabela, s + 8, be), Bytes::u64(*tabela, s + 32, be),
-                              Bytes::u64(*tabela, s + 48, be)});
-            else
-                areas.append({Bytes::u32(*tabela, s + 4, be), Bytes::u32(*tabela, s + 16, be),
-                              Bytes::u32(*tabela, s + 28, be)});
-        }
-    }
+    percorrerTabela(
+        f, posSecoes, tamSecao, numSecoes, e64 ? 64 : 40, [&](const QByteArray& t, qsizetype s) {
+            if (Bytes::u32(t, s + 4, be) != kShtNote)
+                return;
+            areas.append(e64 ? Area{Bytes::u64(t, s + 24, be), Bytes::u64(t, s + 32, be),
+                                    Bytes::u64(t, s + 48, be)}
+                             : Area{Bytes::u32(t, s + 16, be), Bytes::u32(t, s + 20, be),
+                                    Bytes::u32(t, s + 32, be)});
+        });
+    percorrerTabela(f, posSegmentos, tamSegmento, numSegmentos, e64 ? 56 : 32,
+                    [&](const QByteArray& t, qsizetype s) {
+                        if (Bytes::u32(t, s, be) != kPtNote)
+                            return;
+                        areas.append(e64 ? Area{Bytes::u64(t, s + 8, be), Bytes::u64(t, s + 32, be),
+                                                Bytes::u64(t, s + 48, be)}
+                                         : Area{Bytes::u32(t, s + 4, be), Bytes::u32(t, s + 16, be),
+                                                Bytes::u32(t, s + 28, be)});
+                    });
     for (const Area& area : areas) {
         if (area.posicao > quint64(f.tamanho()))
             continue;
