@@ -44,6 +44,7 @@ public:
         QString versaoProduto() const;
         // 0x10 set in both the flags and the mask.
         bool infoInferida() const;
+        bool operator==(const InfoFixa&) const = default;
     };
 
     struct Traducao
@@ -59,17 +60,21 @@ public:
     {
         QString nome;
         QString valor;
+        bool operator==(const Texto&) const = default;
     };
 
     struct TabelaTextos
     {
         QString chave; // eight hex digits, as stored
         QList<Texto> textos;
+        bool operator==(const TabelaTextos&) const = default;
     };
 
     std::optional<InfoFixa> fixa;
     QList<Traducao> traducoes;
     QList<TabelaTextos> tabelas;
+
+    bool operator==(const RegistroVersao&) const = default;
 
     // Parses the structure; nothing when the bytes are not a version record.
     // Damaged children are skipped; the parse never reads outside the bytes.
