@@ -8,6 +8,8 @@
 
 #include <QFileInfo>
 #include <QTextStream>
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -90,13 +92,23 @@ int mostrar(const QString& arquivo, bool todos)
     return 0;
 }
 
+// The options that set one text of the stamp as they stand.
+const std::pair<QLatin1String, QString DadosCarimboVersao::*> kOpcoesDeTexto[] = {
+    {QLatin1String("--versao"), &DadosCarimboVersao::versao},
+    {QLatin1String("--versao-produto"), &DadosCarimboVersao::versaoProduto},
+    {QLatin1String("--original"), &DadosCarimboVersao::nomeOriginal},
+    {QLatin1String("--interno"), &DadosCarimboVersao::nomeInterno},
+    {QLatin1String("--produto"), &DadosCarimboVersao::produto},
+    {QLatin1String("--empresa"), &DadosCarimboVersao::empresa},
+    {QLatin1String("--descricao"), &DadosCarimboVersao::descricao},
+};
+
 int gravar(QStringList args)
 {
     QString arquivo;
     DadosCarimboVersao dados;
     dados.produto = QStringLiteral("KorvaneStart");
     dados.empresa = QStringLiteral("KX Rozedeve");
-    bool temVersao = false;
     while (!args.isEmpty()) {
         const QString a = args.takeFirst();
         if (a == QLatin1String("--inferida")) {
@@ -112,21 +124,10 @@ int gravar(QStringList args)
         if (args.isEmpty())
             return erroDeUso(QStringLiteral("falta o valor da opção %1.").arg(a));
         const QString valor = args.takeFirst();
-        if (a == QLatin1String("--versao")) {
-            dados.versao = valor;
-            temVersao = true;
-        } else if (a == QLatin1String("--versao-produto")) {
-            dados.versaoProduto = valor;
-        } else if (a == QLatin1String("--original")) {
-            dados.nomeOriginal = valor;
-        } else if (a == QLatin1String("--interno")) {
-            dados.nomeInterno = valor;
-        } else if (a == QLatin1String("--produto")) {
-            dados.produto = valor;
-        } else if (a == QLatin1String("--empresa")) {
-            dados.empresa = valor;
-        } else if (a == QLatin1String("--descricao")) {
-            dados.descricao = valor;
+        const auto texto = std::find_if(std::begin(kOpcoesDeTexto), std::end(kOpcoesDeTexto),
+                                        [&](const auto& o) { return o.first == a; });
+        if (texto != std::end(kOpcoesDeTexto)) {
+            dados.*(texto->second) = valor;
         } else if (a == QLatin1String("--assinada")) {
             dados.outros.append({QStringLiteral("RotinaAssinada"), valor});
         } else if (a == QLatin1String("--texto")) {
@@ -150,7 +151,7 @@ int gravar(QStringList args)
     }
     if (arquivo.isEmpty())
         return erroDeUso(QStringLiteral("informe o executável."));
-    if (!temVersao)
+    if (dados.versao.isEmpty())
         return erroDeUso(QStringLiteral("informe a versão com --versao A.B.C.D."));
     if (!QFileInfo(arquivo).isFile())
         return erro(QStringLiteral("o arquivo %1 não existe.").arg(arquivo));
