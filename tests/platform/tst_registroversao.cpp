@@ -306,18 +306,18 @@ void TstRegistroVersao::elfBigEndian()
     u16(62, 2);
     elf.replace(posNota, nota.size(), nota);
     elf.replace(posNomes, nomes.size(), nomes);
-    const qsizetype s1 = posSecoes + 64;
-    u32(s1, 1);
-    u32(s1 + 4, 7); // SHT_NOTE
-    u64(s1 + 24, posNota);
-    u64(s1 + 32, nota.size());
-    u64(s1 + 48, 4);
-    const qsizetype s2 = posSecoes + 128;
-    u32(s2, 22);
-    u32(s2 + 4, 3); // SHT_STRTAB
-    u64(s2 + 24, posNomes);
-    u64(s2 + 32, nomes.size());
-    u64(s2 + 48, 1);
+    // Section header i: name offset, type, file offset, size, alignment.
+    const auto secao = [&](qsizetype i, quint32 nome, quint32 tipo, quint64 pos, quint64 tamanho,
+                           quint64 alinhamento) {
+        const qsizetype s = posSecoes + i * 64;
+        u32(s, nome);
+        u32(s + 4, tipo);
+        u64(s + 24, pos);
+        u64(s + 32, tamanho);
+        u64(s + 48, alinhamento);
+    };
+    secao(1, 1, 7, posNota, nota.size(), 4);    // SHT_NOTE
+    secao(2, 22, 3, posNomes, nomes.size(), 1); // SHT_STRTAB
 
     QCOMPARE(lerNotaVersaoELF(FonteMemoria(elf)), std::optional<QByteArray>(registro));
     QTemporaryDir dir;
