@@ -1,11 +1,18 @@
 #include "platform/ColmeiaRegistro.h"
 
 #include <QStringView>
+#include <algorithm>
+#include <utility>
 
 namespace {
 
 const QByteArray kCabecalho = QByteArrayLiteral("KorvaneRegistro 1");
 const QString kPrefixoInteiro = QStringLiteral("inteiro:");
+
+// Characters written as a backslash and a letter; other control characters
+// become "\xHH".
+constexpr std::pair<char16_t, char16_t> kEscapes[] = {
+    {u'\\', u'\\'}, {u'"', u'"'}, {u'\n', u'n'}, {u'\r', u'r'}, {u'\t', u't'}};
 
 QString aspas(const QString& s)
 {
@@ -13,28 +20,14 @@ QString aspas(const QString& s)
     r.reserve(s.size() + 2);
     r += QLatin1Char('"');
     for (const QChar c : s) {
-        switch (c.unicode()) {
-        case '\\':
-            r += QLatin1String("\\\\");
-            break;
-        case '"':
-            r += QLatin1String("\\\"");
-            break;
-        case '\n':
-            r += QLatin1String("\\n");
-            break;
-        case '\r':
-            r += QLatin1String("\\r");
-            break;
-        case '\t':
-            r += QLatin1String("\\t");
-            break;
-        default:
-            if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-                r += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
-            else
-                r += c;
-        }
+        const auto e = std::find_if(std::begin(kEscapes), std::end(kEscapes),
+                                    [&](const auto& p) { return p.first == c.unicode(); });
+        if (e != std::end(kEscapes))
+            r.append(QLatin1Char('\\')).append(QChar(e->second));
+        else if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            r += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            r += c;
     }
     r += QLatin1Char('"');
     return r;
@@ -58,32 +51,19 @@ bool lerAspas(QStringView linha, qsizetype& pos, QString& saida)
         }
         if (++pos >= linha.size())
             return false;
-        switch (linha[pos].unicode()) {
-        case '\\':
-            saida += QLatin1Char('\\');
-            break;
-        case '"':
-            saida += QLatin1Char('"');
-            break;
-        case 'n':
-            saida += QLatin1Char('\n');
-            break;
-        case 'r':
-            saida += QLatin1Char('\r');
-            break;
-        case 't':
-            saida += QLatin1Char('\t');
-            break;
-        case 'x': {
+        const char16_t letra = linha[pos].unicode();
+        const auto e = std::find_if(std::begin(kEscapes), std::end(kEscapes),
+                                    [&](const auto& p) { return p.second == letra; });
+        if (e != std::end(kEscapes)) {
+            saida += QChar(e->first);
+        } else if (letra == u'x') {
             bool ok = false;
             const int v = linha.mid(pos + 1, 2).toInt(&ok, 16);
             if (!ok || pos + 2 >= linha.size())
                 return false;
             saida += QChar(v);
             pos += 2;
-            break;
-        }
-        default:
+        } else {
             return false;
         }
     }
