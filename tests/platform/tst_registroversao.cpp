@@ -79,6 +79,7 @@ private slots:
     void gravarRecusa();
     void elf32();
     void elfBigEndian();
+    void elfSemTabelaDeSecoes();
     void entradasHostis_data();
     void entradasHostis();
     void estruturasForjadas();
@@ -327,6 +328,48 @@ void TstRegistroVersao::elfBigEndian()
     f.write(elf);
     f.close();
     QCOMPARE(notaSegundoReadelf(arquivoElf).toHex(' '), registro.toHex(' '));
+    QCOMPARE(LerVersaoDoArquivo(arquivoElf), QStringLiteral("29.01.05.100"));
+}
+
+// A file stripped of its section table still has its note segment, and the
+// note is found there.
+void TstRegistroVersao::elfSemTabelaDeSecoes()
+{
+    const QByteArray registro =
+        conteudo(QStringLiteral(KS_SOURCE_DIR "/fuzz/versao/corpus/registro.bin"));
+    QVERIFY(!registro.isEmpty());
+    const QByteArray nota = montarNotaVersaoELF(registro, false);
+    const qsizetype posSegmentos = 64;
+    const qsizetype posNota = posSegmentos + 56;
+
+    QByteArray elf(posNota, '\0');
+    const auto u16 = [&](qsizetype p, quint16 v) { qToLittleEndian(v, elf.data() + p); };
+    const auto u32 = [&](qsizetype p, quint32 v) { qToLittleEndian(v, elf.data() + p); };
+    const auto u64 = [&](qsizetype p, quint64 v) { qToLittleEndian(v, elf.data() + p); };
+    elf.replace(0, 8,
+                QByteArray("\x7F"
+                           "ELF\x02\x01\x01\x00",
+                           8));
+    u16(16, 2);  // ET_EXEC
+    u16(18, 62); // x86-64
+    u32(20, 1);
+    u64(32, posSegmentos);
+    u16(52, 64);
+    u16(54, 56);
+    u16(56, 1);
+    u32(posSegmentos, 4); // PT_NOTE
+    u64(posSegmentos + 8, posNota);
+    u64(posSegmentos + 32, nota.size());
+    u64(posSegmentos + 48, 4);
+    elf.append(nota);
+
+    QCOMPARE(lerNotaVersaoELF(FonteMemoria(elf)), std::optional<QByteArray>(registro));
+    QTemporaryDir dir;
+    const QString arquivoElf = dir.filePath(QStringLiteral("sem_secoes"));
+    QFile f(arquivoElf);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(elf);
+    f.close();
     QCOMPARE(LerVersaoDoArquivo(arquivoElf), QStringLiteral("29.01.05.100"));
 }
 
