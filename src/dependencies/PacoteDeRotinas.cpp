@@ -31,10 +31,7 @@ void TPacoteDeRotinas::AbrirPacote()
     const zip_int64_t total = zip_get_num_entries(zip.get(), 0);
     if (total < 0 || total > kMaximoItens)
         throw EPacoteDeRotinas(MensagemPacoteNaoReconhecido(fNomeArquivoRotina));
-    bool algumCriptografado = false;
-    for (zip_int64_t i = 0; i < total && !algumCriptografado; ++i)
-        algumCriptografado = PacoteZip::itemCriptografado(zip.get(), zip_uint64_t(i));
-    if (!algumCriptografado)
+    if (!PacoteZip::algumItemCriptografado(zip.get()))
         throw EPacoteDeRotinas(MensagemPacoteNaoReconhecido(fNomeArquivoRotina));
 
     fAssemblyCount = qint32(total);

@@ -166,10 +166,7 @@ void TPacoteDeRotinas::ExtrairAssemblies(const QString& pPastaDestino)
     const zip_int64_t total = zip_get_num_entries(zip.get(), 0);
     if (total != fAssemblyCount)
         ErroArquivoInutilizavel(QStringLiteral(" O arquivo mudou desde que foi aberto."));
-    bool algumCriptografado = false;
-    for (zip_int64_t i = 0; i < total && !algumCriptografado; ++i)
-        algumCriptografado = PacoteZip::itemCriptografado(zip.get(), zip_uint64_t(i));
-    if (!algumCriptografado)
+    if (!PacoteZip::algumItemCriptografado(zip.get()))
         ErroArquivoInutilizavel(QStringLiteral(" Arquivo não criptografado."));
 
     // Every name is checked before anything is written: a package that would

@@ -82,4 +82,14 @@ bool itemCriptografado(zip_t* arquivo, zip_uint64_t i)
     return (st.valid & ZIP_STAT_ENCRYPTION_METHOD) && st.encryption_method != ZIP_EM_NONE;
 }
 
+bool algumItemCriptografado(zip_t* arquivo)
+{
+    const zip_int64_t total = zip_get_num_entries(arquivo, 0);
+    for (zip_int64_t i = 0; i < total; ++i) {
+        if (itemCriptografado(arquivo, zip_uint64_t(i)))
+            return true;
+    }
+    return false;
+}
+
 } // namespace PacoteZip

@@ -28,5 +28,8 @@ QString textoErro(int codigoErro, int errnoSistema = 0);
 
 // True when item i is stored encrypted.
 bool itemCriptografado(zip_t* arquivo, zip_uint64_t i);
+// True when at least one item is stored encrypted (what tells a package
+// from a plain archive).
+bool algumItemCriptografado(zip_t* arquivo);
 
 } // namespace PacoteZip
