@@ -108,9 +108,8 @@ int extrairItem(zip_t* zip, zip_uint64_t i, const QByteArray& senha, const QStri
     if (!item)
         return zip_error_code_zip(zip_get_error(zip));
 
-    // Written under a temporary name and renamed at the end, so a failure
-    // never leaves a partial file under the item's name. No flush to disk: a
-    // copy lost in a crash has no version record and is extracted again.
+    // No flush to disk: a copy lost in a crash has no version record and is
+    // extracted again.
     QTemporaryFile arquivo(QFileInfo(destino).absolutePath() + QStringLiteral("/.ks-item-XXXXXX"));
     if (!arquivo.open())
         return ZIP_ER_OPEN;
