@@ -16,15 +16,58 @@ ModeloGrade::ModeloGrade(QList<ColunaGrade> colunas, QObject* parent)
     , m_colunas(std::move(colunas))
 {}
 
+void ModeloGrade::setSourceModel(QAbstractItemModel* fonte)
+{
+    for (const QMetaObject::Connection& c : std::as_const(m_ligacoesFonte))
+        disconnect(c);
+    m_ligacoesFonte.clear();
+    // Connected ahead of the proxy's own handlers, so the map is stale before
+    // any view asks for data in the new layout.
+    if (fonte) {
+        const auto invalidar = [this] { m_mapaValido = false; };
+        m_ligacoesFonte.append(
+            connect(fonte, &QAbstractItemModel::modelAboutToBeReset, this, invalidar));
+        m_ligacoesFonte.append(
+            connect(fonte, &QAbstractItemModel::headerDataChanged, this, invalidar));
+        m_ligacoesFonte.append(
+            connect(fonte, &QAbstractItemModel::columnsAboutToBeInserted, this, invalidar));
+        m_ligacoesFonte.append(
+            connect(fonte, &QAbstractItemModel::columnsAboutToBeRemoved, this, invalidar));
+        m_ligacoesFonte.append(
+            connect(fonte, &QAbstractItemModel::columnsAboutToBeMoved, this, invalidar));
+        m_ligacoesFonte.append(
+            connect(fonte, &QAbstractItemModel::layoutAboutToBeChanged, this, invalidar));
+        m_ligacoesFonte.append(connect(fonte, &QObject::destroyed, this, invalidar));
+    }
+    m_mapaValido = false;
+    QSortFilterProxyModel::setSourceModel(fonte);
+}
+
+void ModeloGrade::MapearColunas() const
+{
+    m_definicaoDaColuna.clear();
+    const QAbstractItemModel* fonte = sourceModel();
+    const int total = fonte ? fonte->columnCount() : 0;
+    for (int coluna = 0; coluna < total; ++coluna) {
+        const QString campo = fonte->headerData(coluna, Qt::Horizontal).toString();
+        int definicao = -1;
+        for (qsizetype i = 0; i < m_colunas.size() && definicao < 0; ++i) {
+            if (m_colunas.at(i).campo.compare(campo, Qt::CaseInsensitive) == 0)
+                definicao = int(i);
+        }
+        m_definicaoDaColuna.append(definicao);
+    }
+    m_mapaValido = true;
+}
+
 const ColunaGrade* ModeloGrade::Definicao(int colunaFonte) const
 {
-    if (!sourceModel())
+    if (!m_mapaValido)
+        MapearColunas();
+    if (colunaFonte < 0 || colunaFonte >= m_definicaoDaColuna.size())
         return nullptr;
-    const QString campo = sourceModel()->headerData(colunaFonte, Qt::Horizontal).toString();
-    for (const ColunaGrade& c : m_colunas)
-        if (c.campo.compare(campo, Qt::CaseInsensitive) == 0)
-            return &c;
-    return nullptr;
+    const int definicao = m_definicaoDaColuna.at(colunaFonte);
+    return definicao < 0 ? nullptr : &m_colunas.at(definicao);
 }
 
 void ModeloGrade::DefinirFiltroColuna(int coluna, const QString& texto)

@@ -38,6 +38,8 @@ public:
     void DefinirFiltroColuna(int coluna, const QString& texto);
     const ColunaGrade* Definicao(int colunaFonte) const;
 
+    void setSourceModel(QAbstractItemModel* fonte) override;
+
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation o, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
@@ -46,8 +48,15 @@ protected:
     bool filterAcceptsRow(int linha, const QModelIndex& pai) const override;
 
 private:
+    void MapearColunas() const;
+
     QList<ColunaGrade> m_colunas;
     QMap<int, QString> m_filtros;
+    // Definition of each source column (index into m_colunas, -1 for none),
+    // looked up once per source layout rather than on every data() call.
+    mutable QList<int> m_definicaoDaColuna;
+    mutable bool m_mapaValido = false;
+    QList<QMetaObject::Connection> m_ligacoesFonte;
 };
 
 // A read-only grid with an optional filter row, a footer "Itens ##0" and a
