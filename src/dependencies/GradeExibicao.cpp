@@ -171,6 +171,17 @@ GradeExibicao::GradeExibicao(const QString& nome, QList<ColunaGrade> colunas, bo
                 }
                 menu.exec(m_tabela->horizontalHeader()->mapToGlobal(p));
             });
+    // The table keeps one selection model for its life: connected once here,
+    // not again on every dataset bound.
+    connect(m_tabela->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& atual) {
+                if (!atual.isValid() || !m_dados)
+                    return;
+                const int linha = m_modelo->mapToSource(atual).row();
+                if (m_dados->RecNo() != linha)
+                    m_dados->SetRecNo(linha);
+                emit linhaAtualAlterada(linha);
+            });
     connect(m_modelo, &QAbstractItemModel::rowsInserted, this, &GradeExibicao::AtualizarRodape);
     connect(m_modelo, &QAbstractItemModel::rowsRemoved, this, &GradeExibicao::AtualizarRodape);
     connect(m_modelo, &QAbstractItemModel::modelReset, this, &GradeExibicao::AtualizarRodape);
@@ -193,15 +204,6 @@ void GradeExibicao::Vincular(TDataSetKX* dados)
     m_dados = dados;
     m_modelo->setSourceModel(dados);
     AplicarColunas();
-    connect(m_tabela->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& atual) {
-                if (!atual.isValid() || !m_dados)
-                    return;
-                const int linha = m_modelo->mapToSource(atual).row();
-                if (m_dados->RecNo() != linha)
-                    m_dados->SetRecNo(linha);
-                emit linhaAtualAlterada(linha);
-            });
     connect(dados, &TDataSetKX::registroAtualAlterado, this, [this](int linha) {
         const QModelIndex alvo = m_modelo->mapFromSource(m_dados->index(linha, 0));
         if (alvo.isValid() && m_tabela->currentIndex().row() != alvo.row()) {

@@ -236,6 +236,35 @@ private slots:
         Salvar(&f, QStringLiteral("parametros_wms"));
     }
 
+    void gradeReligadaAOutroDataSet()
+    {
+        GradeExibicao g(QStringLiteral("vwTeste"),
+                        {Coluna("ACESSO", {}, 80, false, true, true), Coluna("DESCRICAO", "TEXTO")},
+                        false, nullptr);
+        auto primeiro = Permissoes();
+        g.Vincular(primeiro.get());
+        QCOMPARE(g.Modelo()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("TEXTO"));
+
+        // Other fields in another order: the definitions follow the new columns.
+        auto outro = std::make_unique<TDataSetKX>(QStringList{"DESCRICAO", "ACESSO"});
+        outro->AdicionarLinha({"Excluir pedido", "S"});
+        outro->AdicionarLinha({"Alterar preço", "N"});
+        g.Vincular(outro.get());
+        ModeloGrade* m = g.Modelo();
+        QCOMPARE(m->headerData(0, Qt::Horizontal).toString(), QStringLiteral("TEXTO"));
+        QCOMPARE(m->headerData(1, Qt::Horizontal).toString(), QStringLiteral("ACESSO"));
+        QCOMPARE(m->data(m->index(0, 1), Qt::CheckStateRole).toInt(), int(Qt::Checked));
+        QVERIFY(!m->data(m->index(0, 1), Qt::DisplayRole).isValid());
+        QVERIFY(!m->data(m->index(0, 0), Qt::CheckStateRole).isValid());
+
+        // Moving the row tells it once, to the dataset bound now.
+        QSignalSpy linhas(&g, &GradeExibicao::linhaAtualAlterada);
+        g.Tabela()->setCurrentIndex(m->index(1, 0));
+        QCOMPARE(linhas.count(), 1);
+        QCOMPARE(linhas.at(0).at(0).toInt(), 1);
+        QCOMPARE(outro->RecNo(), 1);
+    }
+
     void semDadosInformaErro_data()
     {
         QTest::addColumn<bool>("criado");
