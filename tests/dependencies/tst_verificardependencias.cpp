@@ -7,6 +7,7 @@
 #include "support/PostgresTeste.h"
 
 #include <QTest>
+#include <iterator>
 
 namespace {
 
@@ -77,49 +78,42 @@ void TstVerificarDependencias::sinalizaExatamenteAsDesatualizadas()
     inserir(sessao, QStringLiteral("KXTESTE"), 4, QStringLiteral("1.2.3"),
             QStringLiteral("Três partes"));
 
-    TDependencias lista;
     // Demo: KXSIS800/1 29.01.05.100, KXINF1203/1 29.00.02.010, KXBASE/2 29.02.01.000.
-    lista.append(dep(QStringLiteral("KXSIS800"), 1, QStringLiteral("29.01.05.100"),
-                     QStringLiteral("igual")));
-    lista.append(dep(QStringLiteral("KXSIS800"), 1, QStringLiteral("29.01.05.101"),
-                     QStringLiteral("manifesto")));
-    lista.append(dep(QStringLiteral("KXINF1203"), 1, QStringLiteral("29.00.02.09"),
-                     QStringLiteral("menor")));
-    lista.append(dep(QStringLiteral("KXBASE"), 2, QStringLiteral("29.02.01.01"),
-                     QStringLiteral("manifesto")));
-    lista.append(dep(QStringLiteral("KXNENHUMA"), 1, QStringLiteral("01.00.00.00"),
-                     QStringLiteral("sem linha")));
-    lista.append(dep(QStringLiteral("KXSIS800"), 2, QStringLiteral("01.00.00.00"),
-                     QStringLiteral("outra opção")));
-    lista.append(dep(QStringLiteral("KXTESTE"), 1, QStringLiteral("02.00.00.00"),
-                     QStringLiteral("descrição do manifesto")));
-    lista.append(dep(QStringLiteral("KXTESTE"), 2, QStringLiteral("01.00.00.00"),
-                     QStringLiteral("manifesto")));
-    lista.append(dep(QStringLiteral("KXTESTE"), 3, QStringLiteral("01.00.00.00"),
-                     QStringLiteral("manifesto")));
-    lista.append(dep(QStringLiteral("KXTESTE"), 4, QStringLiteral("01.02.03.00"),
-                     QStringLiteral("manifesto")));
+    const struct
+    {
+        const char* rotina;
+        int opcao;
+        const char* versao;
+        const char* descricao;
+        bool desatualizada;
+        const char* descricaoFinal; // after judging
+    } casos[] = {
+        {"KXSIS800", 1, "29.01.05.100", "igual", false, "igual"},
+        {"KXSIS800", 1, "29.01.05.101", "manifesto", true, "Cadastro de rotinas"},
+        {"KXINF1203", 1, "29.00.02.09", "menor", false, "menor"},
+        {"KXBASE", 2, "29.02.01.01", "manifesto", true, "Tabelas de vendas"},
+        {"KXNENHUMA", 1, "01.00.00.00", "sem linha", true, "sem linha"},
+        {"KXSIS800", 2, "01.00.00.00", "outra opção", true, "outra opção"},
+        {"KXTESTE", 1, "02.00.00.00", "descrição do manifesto", true, "descrição do manifesto"},
+        {"KXTESTE", 2, "01.00.00.00", "manifesto", true, "Versão ilegível"},
+        {"KXTESTE", 3, "01.00.00.00", "manifesto", true, "Sem versão"},
+        {"KXTESTE", 4, "01.02.03.00", "manifesto", true, "Três partes"},
+    };
+    TDependencias lista;
+    for (const auto& c : casos) {
+        lista.append(dep(QString::fromUtf8(c.rotina), c.opcao, QString::fromUtf8(c.versao),
+                         QString::fromUtf8(c.descricao)));
+    }
     const TDependencias compartilhada = lista;
 
     QVERIFY(!VerificarDependencias(lista, sessao));
     sessao.desfazerTransacao();
 
-    const QList<bool> desatualizadas{false, true, false, true, true, true, true, true, true, true};
-    const QStringList descricoes{QStringLiteral("igual"),
-                                 QStringLiteral("Cadastro de rotinas"),
-                                 QStringLiteral("menor"),
-                                 QStringLiteral("Tabelas de vendas"),
-                                 QStringLiteral("sem linha"),
-                                 QStringLiteral("outra opção"),
-                                 QStringLiteral("descrição do manifesto"),
-                                 QStringLiteral("Versão ilegível"),
-                                 QStringLiteral("Sem versão"),
-                                 QStringLiteral("Três partes")};
-    QCOMPARE(compartilhada.size(), desatualizadas.size());
+    QCOMPARE(compartilhada.size(), qsizetype(std::size(casos)));
     for (qsizetype i = 0; i < compartilhada.size(); ++i) {
         const TDependencia& d = compartilhada.at(i); // the flags are in the shared array
-        QVERIFY2(d.Desatualizada == desatualizadas.at(i), qPrintable(QString::number(i)));
-        QCOMPARE(d.Descricao, descricoes.at(i));
+        QVERIFY2(d.Desatualizada == casos[i].desatualizada, qPrintable(QString::number(i)));
+        QCOMPARE(d.Descricao, QString::fromUtf8(casos[i].descricaoFinal));
         QCOMPARE(d.VersaoInteiro, VersaoParaInteiro(d.Versao));
     }
     QCOMPARE(compartilhada.at(1).VersaoInteiro, qint64(29001005101));
