@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
@@ -212,9 +213,21 @@ private slots:
         Salvar(&f, QStringLiteral("parametros_permissoes"));
         QCOMPARE(f.GradeEmExibicao(), g);
         QString titulo;
-        AoAbrirModal([&](QWidget* w) { titulo = w->windowTitle(); });
+        bool maximizada = false;
+        QPageLayout pagina;
+        AoAbrirModal([&](QWidget* w) {
+            titulo = w->windowTitle();
+            maximizada = w->windowState().testFlag(Qt::WindowMaximized);
+            if (auto* previa = qobject_cast<QPrintPreviewDialog*>(w))
+                pagina = previa->printer()->pageLayout();
+        });
         f.btnImprimir()->click();
         QCOMPARE(titulo, QStringLiteral("Relatório"));
+        QVERIFY(maximizada);
+        // Letter paper, portrait, 12.7 mm margins.
+        QCOMPARE(pagina.pageSize().id(), QPageSize::Letter);
+        QCOMPARE(pagina.orientation(), QPageLayout::Portrait);
+        QCOMPARE(pagina.margins(QPageLayout::Millimeter), QMarginsF(12.7, 12.7, 12.7, 12.7));
     }
 
     void parametrosWMS()
