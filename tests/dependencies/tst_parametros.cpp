@@ -83,6 +83,14 @@ void Salvar(QWidget* w, const QString& nome)
     QVERIFY(w->grab().save(QStringLiteral(KS_BINARY_DIR "/screenshots/%1.png").arg(nome)));
 }
 
+// Shows the window and waits until its first activation prepared the display.
+bool Exibir(TfrmParametros& f)
+{
+    f.show();
+    return QTest::qWaitForWindowExposed(&f) &&
+           QTest::qWaitFor([&f] { return f.Preparacoes() >= 1; });
+}
+
 bool AbaVisivel(QTabWidget* t, QWidget* pagina)
 {
     return t->isTabVisible(t->indexOf(pagina));
@@ -115,9 +123,7 @@ private slots:
         auto ds = Parametros();
         {
             TfrmParametros f(nullptr, ds.get(), mciParametros132);
-            f.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&f));
-            QTRY_VERIFY(f.Preparacoes() >= 1);
+            QVERIFY(Exibir(f));
             QVERIFY(AbaVisivel(f.pgcPrincipal(), f.tsParametros()));
             QVERIFY(!AbaVisivel(f.pgcPrincipal(), f.tsPermissoes()));
             QVERIFY(!AbaVisivel(f.pgcPrincipal(), f.tsParametrosWMS()));
@@ -181,9 +187,7 @@ private slots:
     {
         auto ds = Parametros(false);
         TfrmParametros f(nullptr, ds.get(), mciParametros132);
-        f.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
-        QTRY_VERIFY(f.Preparacoes() >= 1);
+        QVERIFY(Exibir(f));
         QCOMPARE(f.vwParametrosGeral()->Rodape(), QStringLiteral("Itens 0"));
         f.pgcGrids()->setCurrentIndex(1);
         QCOMPARE(f.vwParametrosFilial()->Rodape(), QStringLiteral("Itens 2"));
@@ -193,9 +197,7 @@ private slots:
     {
         auto ds = Permissoes();
         TfrmParametros f(nullptr, ds.get(), mciPermisoes530);
-        f.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
-        QTRY_VERIFY(f.Preparacoes() >= 1);
+        QVERIFY(Exibir(f));
         QVERIFY(!AbaVisivel(f.pgcPrincipal(), f.tsParametros()));
         QVERIFY(AbaVisivel(f.pgcPrincipal(), f.tsPermissoes()));
         QVERIFY(!AbaVisivel(f.pgcPrincipal(), f.tsParametrosWMS()));
@@ -234,9 +236,7 @@ private slots:
     {
         auto ds = ParametrosWMS();
         TfrmParametros f(nullptr, ds.get(), mciParametrosWMS);
-        f.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
-        QTRY_VERIFY(f.Preparacoes() >= 1);
+        QVERIFY(Exibir(f));
         QVERIFY(AbaVisivel(f.pgcPrincipal(), f.tsParametrosWMS()));
         QVERIFY(!AbaVisivel(f.pgcPrincipal(), f.tsParametros()));
         GradeExibicao* g = f.vwParametrosWMS();
