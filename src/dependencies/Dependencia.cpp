@@ -26,3 +26,22 @@ QString NormalizarVersaoDependencia(const QString& versao)
     }
     return QString::asprintf("%.2d.%.2d.%.2d.%.2d", numeros[0], numeros[1], numeros[2], numeros[3]);
 }
+
+QList<TDependencia> LerDependenciasDoManifesto(const QString& arquivo)
+{
+    const RotinaDep::IXMLRotinaType rotina = RotinaDep::LoadRotinaDep(arquivo);
+    const RotinaDep::IXMLDependenciasTypeList lista = rotina->GetDependencias();
+    const int total = lista->Count();
+    QList<TDependencia> lidas;
+    lidas.reserve(total);
+    for (int i = 0; i < total; ++i) {
+        const RotinaDep::IXMLDependenciasType item = lista->GetItem(i);
+        TDependencia dependencia;
+        dependencia.Rotina = item->GetRotinaDep();
+        dependencia.Opcao = item->GetOpcao();
+        dependencia.Versao = NormalizarVersaoDependencia(item->GetVersao());
+        dependencia.Descricao = item->GetDescricao();
+        lidas.append(dependencia);
+    }
+    return lidas;
+}

@@ -63,3 +63,8 @@ private:
 // Raises RotinaDep::ERotinaDep when there are fewer than four parts or one of
 // them is not a whole number; parts past the fourth are ignored.
 QString NormalizarVersaoDependencia(const QString& versao);
+
+// The dependencies a manifest file lists, in order, versions normalised.
+// Raises RotinaDep::ERotinaDep when the file cannot be read or a value is
+// not valid.
+QList<TDependencia> LerDependenciasDoManifesto(const QString& arquivo);

@@ -1,7 +1,6 @@
 #include "dependencies/PacoteDeRotinas.h"
 #include "dependencies/PacoteDeRotinasSenha.h"
 #include "dependencies/PacoteDeRotinasZip.h"
-#include "dependencies/RotinaDep.h"
 #include "platform/FileVersionUnit.h"
 
 #include <QDir>
@@ -232,18 +231,5 @@ void TPacoteDeRotinas::CarregarDependencias(const QString& arquivo)
 {
     if (!fDependencias.isEmpty() || !QFileInfo(arquivo).isFile())
         return;
-    const RotinaDep::IXMLRotinaType rotina = RotinaDep::LoadRotinaDep(arquivo);
-    const RotinaDep::IXMLDependenciasTypeList lista = rotina->GetDependencias();
-    QList<TDependencia> lidas;
-    lidas.reserve(lista->Count());
-    for (int i = 0; i < lista->Count(); ++i) {
-        const RotinaDep::IXMLDependenciasType item = lista->GetItem(i);
-        TDependencia dependencia;
-        dependencia.Rotina = item->GetRotinaDep();
-        dependencia.Opcao = item->GetOpcao();
-        dependencia.Versao = NormalizarVersaoDependencia(item->GetVersao());
-        dependencia.Descricao = item->GetDescricao();
-        lidas.append(dependencia);
-    }
-    fDependencias.assign(lidas);
+    fDependencias.assign(LerDependenciasDoManifesto(arquivo));
 }

@@ -2,7 +2,6 @@
 #include "dependencies/Dependencia.h"
 #include "dependencies/PacoteDeRotinas.h"
 #include "dependencies/PacoteDeRotinasCriacao.h"
-#include "dependencies/RotinaDep.h"
 
 #include <QFileInfo>
 #include <QTextStream>
@@ -29,18 +28,6 @@ int erro(const QString& mensagem)
     return 1;
 }
 
-// A manifest must be readable to the end before it goes into a package.
-void validarManifesto(const QString& arquivo)
-{
-    const auto rotina = RotinaDep::LoadRotinaDep(arquivo);
-    const auto lista = rotina->GetDependencias();
-    for (int i = 0; i < lista->Count(); ++i) {
-        const auto item = lista->GetItem(i);
-        item->GetOpcao();
-        NormalizarVersaoDependencia(item->GetVersao());
-    }
-}
-
 int criar(QStringList argumentos)
 {
     TCriptografiaPacote criptografia = TCriptografiaPacote::PkwareTradicional;
@@ -64,7 +51,8 @@ int criar(QStringList argumentos)
         if (!info.fileName().toLower().contains(QLatin1String(".dep")))
             return erro(QStringLiteral("o nome do manifesto deve conter \".dep\": %1")
                             .arg(info.fileName()));
-        validarManifesto(manifesto);
+        // Read to the end first: a manifest that cannot be read stays out.
+        LerDependenciasDoManifesto(manifesto);
         itens.append({info.absoluteFilePath(), info.fileName()});
     }
     CriarPacoteDeRotinas(destino, itens, criptografia);
