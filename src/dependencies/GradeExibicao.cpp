@@ -120,7 +120,6 @@ Qt::ItemFlags ModeloGrade::flags(const QModelIndex& index) const
 GradeExibicao::GradeExibicao(const QString& nome, QList<ColunaGrade> colunas, bool linhaDeFiltro,
                              QWidget* parent)
     : QWidget(parent)
-    , m_colunas(colunas)
 {
     setObjectName(nome);
     m_modelo = new ModeloGrade(std::move(colunas), this);
@@ -227,7 +226,7 @@ void GradeExibicao::AplicarColunas()
     }
     // The stated order, whatever the dataset's order is.
     int posicao = 0;
-    for (const ColunaGrade& def : m_colunas) {
+    for (const ColunaGrade& def : m_modelo->Colunas()) {
         if (m_dados) {
             const int c = m_dados->Campo(def.campo);
             if (c >= 0)

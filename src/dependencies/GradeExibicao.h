@@ -37,6 +37,8 @@ public:
 
     void DefinirFiltroColuna(int coluna, const QString& texto);
     const ColunaGrade* Definicao(int colunaFonte) const;
+    // The definitions in their stated order.
+    const QList<ColunaGrade>& Colunas() const { return m_colunas; }
 
     void setSourceModel(QAbstractItemModel* fonte) override;
 
@@ -88,7 +90,6 @@ private:
     void PosicionarFiltros();
     void AplicarColunas();
 
-    QList<ColunaGrade> m_colunas;
     ModeloGrade* m_modelo;
     QTableView* m_tabela;
     QWidget* m_linhaFiltro = nullptr;
