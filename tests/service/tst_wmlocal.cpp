@@ -470,8 +470,17 @@ void TstWmLocal::escutaTodos()
     const auto r = c.Get("/ServerFunctionInvoker");
     QVERIFY(r);
     QVERIFY(r->body.empty()); // an IPv4-mapped loopback client is still local
+    // 127.0.0.2 reaches this host but is not an address a loopback-only
+    // server binds: only the all-addresses one answers there.
+    const auto deFora = a.cliente("127.0.0.2").Get(std::string(kCaminho) + "getPort");
+    QVERIFY(deFora);
+    QCOMPARE(deFora->status, 200);
+
     Ambiente padrao("[]\r\nescuta=loopback\r\n");
     QVERIFY(!padrao.repositorio->EscutaTodos());
+    QVERIFY(padrao.servidor->ativo());
+    QVERIFY(padrao.cliente().Get("/"));
+    QVERIFY(!padrao.cliente("127.0.0.2").Get("/"));
 }
 
 QTEST_GUILESS_MAIN(TstWmLocal)
