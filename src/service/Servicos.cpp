@@ -3,6 +3,8 @@
 #include "platform/EKorvane.h"
 #include "repository/dmRepositorio.h"
 
+#include <mutex>
+
 using nlohmann::ordered_json;
 
 namespace {
@@ -13,6 +15,14 @@ ordered_json resposta(const std::string& status, const std::string& msg)
     json["status"] = status;
     json["msg"] = msg;
     return json;
+}
+
+// The toggle reads the setting and writes its opposite; two requests doing so
+// at once would both read the same value and one change would be lost.
+std::mutex& travaExecucaoLocal()
+{
+    static std::mutex trava;
+    return trava;
 }
 
 } // namespace
@@ -41,6 +51,7 @@ ordered_json TServicos::getExecucaoLocal()
 ordered_json TServicos::updateExecucaoLocalInverter()
 {
     try {
+        const std::lock_guard trava(travaExecucaoLocal());
         const bool novo = !m_repositorio.ExecutarRotinaLocal();
         m_repositorio.SetExecutarRotinaLocal(novo);
         return resposta("OK", std::string("Valor alterado para: ") + (novo ? "Sim" : "Não"));

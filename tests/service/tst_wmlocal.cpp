@@ -12,6 +12,7 @@
 #include <httplib.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -115,6 +116,7 @@ private slots:
     void invocador();
     void invocadorPorHttp();
     void operacoes();
+    void inversoesSimultaneas();
     void erros_data();
     void erros();
     void corpoAcimaDoLimite();
@@ -351,6 +353,32 @@ void TstWmLocal::operacoes()
     QVERIFY(QFile::remove(a.pasta.path() + "/registro"));
     QVERIFY(QDir().mkpath(a.pasta.path() + "/registro/pasta"));
     erro("POST", "ExecucaoLocalInverter", alterar);
+}
+
+void TstWmLocal::inversoesSimultaneas()
+{
+    // Every toggle sees the one before it: an even number of them, however they
+    // overlap, ends where it began, half of the replies on each side.
+    Ambiente a;
+    constexpr int kPedidos = 16;
+    std::vector<std::string> respostas(kPedidos);
+    std::vector<std::thread> threads;
+    for (int i = 0; i < kPedidos; ++i)
+        threads.emplace_back([&a, &respostas, i] {
+            auto c = a.cliente();
+            const auto r =
+                c.Post(std::string(kCaminho) + "ExecucaoLocalInverter", "", "application/json");
+            respostas[i] = r ? r->body : std::string();
+        });
+    for (auto& t : threads)
+        t.join();
+    const auto contar = [&](const std::string& resposta) {
+        return int(std::count(respostas.begin(), respostas.end(), resposta));
+    };
+    QCOMPARE(contar("{\"status\":\"OK\",\"msg\":\"Valor alterado para: Sim\"}"), kPedidos / 2);
+    QCOMPARE(contar("{\"status\":\"OK\",\"msg\":\"Valor alterado para: Não\"}"), kPedidos / 2);
+    QCOMPARE(a.cliente().Get(std::string(kCaminho) + "getExecucaoLocal")->body,
+             std::string("{\"status\":\"OK\",\"msg\":\"false\"}"));
 }
 
 void TstWmLocal::erros_data()
