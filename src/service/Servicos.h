@@ -16,8 +16,6 @@ public:
     nlohmann::ordered_json getVersao();
     nlohmann::ordered_json getPort();
 
-    TdmRepositorio& repositorio() const noexcept { return m_repositorio; }
-
 private:
     TdmRepositorio& m_repositorio;
 };
