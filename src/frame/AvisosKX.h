@@ -1,11 +1,13 @@
 #pragma once
 
+#include "frame/PreferenciasKX.h"
+
 #include <QObject>
 
 // The process's end of the suite-wide mode notification: a mode change made
 // by a window of this process reaches every frame at once, and a change of
-// the per-user registry hive (another program of the suite changing a mode)
-// arrives through the hive's change notification.
+// the modes in the per-user registry hive (another program of the suite
+// changing one) arrives through the hive's change notification.
 class AvisosKX : public QObject
 {
     Q_OBJECT
@@ -13,13 +15,16 @@ class AvisosKX : public QObject
 public:
     static AvisosKX& Central();
 
-    // Tells every frame of this process that the modes changed.
-    void Difundir();
+    // Tells every frame of this process that the modes changed to `modos`
+    // (already written to the store).
+    void Difundir(const PreferenciasKX::Interface& modos);
 
 signals:
     void coresDoSistemaAlteradas();
-    void registroAlterado();
 
 private:
     AvisosKX();
+    void AoMudarRegistro();
+
+    PreferenciasKX::Interface m_modos;
 };

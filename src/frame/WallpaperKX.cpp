@@ -77,8 +77,6 @@ TCustomWallpaperKX::TCustomWallpaperKX(QObject* AOwner)
             });
     connect(&AvisosKX::Central(), &AvisosKX::coresDoSistemaAlteradas, this,
             &TCustomWallpaperKX::AoMudarCoresDoSistema);
-    connect(&AvisosKX::Central(), &AvisosKX::registroAlterado, this,
-            &TCustomWallpaperKX::AoMudarRegistro);
 
     fBotoesWindows = std::make_unique<TControleDosBotoes>(this, NomeERP());
     fBotoesWindows->SetEnableMaximize(false);

@@ -168,7 +168,6 @@ protected:
     // Reads both options from the store again and redraws (a mode change
     // made by this or any other window of the suite).
     void AoMudarCoresDoSistema();
-    void AoMudarRegistro();
 
     void RefazerImagens();
     int MajorVersao();

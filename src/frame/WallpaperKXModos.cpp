@@ -6,13 +6,14 @@ void TCustomWallpaperKX::DefinirModos(bool simplificada, bool monitora)
 {
     fInterfaceSimplificada = simplificada;
     FInterfaceMonitoramento = monitora;
-    PreferenciasKX::GravarInterface({fInterfaceSimplificada, FInterfaceMonitoramento});
-    // Every frame of the suite follows: those of this process at once, those
-    // of other programs through the store's change notification.
-    AvisosKX::Central().Difundir();
+    const PreferenciasKX::Interface modos{fInterfaceSimplificada, FInterfaceMonitoramento};
+    PreferenciasKX::GravarInterface(modos);
+    // Every frame of the suite follows: those of this process at once (this
+    // one included: it reads the modes back and redraws there), those of
+    // other programs through the store's change notification.
+    AvisosKX::Central().Difundir(modos);
     if (fOnSimplificar)
         fOnSimplificar();
-    Redesenhar();
 }
 
 void TCustomWallpaperKX::SetInterfaceSimplificada(bool valor)
@@ -45,13 +46,4 @@ void TCustomWallpaperKX::AoMudarCoresDoSistema()
     Redesenhar();
     if (fOnSimplificar)
         fOnSimplificar();
-}
-
-void TCustomWallpaperKX::AoMudarRegistro()
-{
-    // The hive changes for many reasons; only a change of the modes counts
-    // as the suite's notification.
-    const PreferenciasKX::Interface opcoes = PreferenciasKX::LerInterface();
-    if (opcoes.simplificada != fInterfaceSimplificada || opcoes.monitora != FInterfaceMonitoramento)
-        AoMudarCoresDoSistema();
 }

@@ -2,10 +2,13 @@
 // each mode, caption buttons, resize border and window dragging.
 #include "frame/BotaoWindow.h"
 #include "frame/ControleDosBotoes.h"
+#include "frame/PreferenciasKX.h"
 #include "frame/SizeHandler.h"
 #include "frame/VVersionInfo.h"
 #include "frame/WallpaperRotinaKX.h"
 #include "platform/EKorvane.h"
+#include "platform/ObservadorRegistro.h"
+#include "platform/RegistroUsuario.h"
 
 #include <QDir>
 #include <QLabel>
@@ -434,6 +437,39 @@ private slots:
         const int depois = avisos;
         j.moldura->SetInterfaceSimplificada(false);
         QCOMPARE(avisos, depois);
+    }
+
+    void segueOutroProgramaSoQuandoOsModosMudam()
+    {
+        Janela j = NovaJanela();
+        int avisos = 0;
+        j.moldura->SetOnSimplificar([&] { ++avisos; });
+        ObservadorRegistro observador;
+        QSignalSpy mudou(&observador, &ObservadorRegistro::alterado);
+        // Another program writes something else to the hive: nothing to follow.
+        RegistroUsuario().gravarTexto(QStringLiteral("Software\\Outro"), QStringLiteral("Valor"),
+                                      QString::number(QDateTime::currentMSecsSinceEpoch()));
+        QVERIFY(mudou.wait(10000));
+        // The frame's process watches the same file: let its notice arrive too.
+        QTest::qWait(300);
+        QCOMPARE(avisos, 0);
+        // Another program simplifies: this window follows, once.
+        PreferenciasKX::GravarInterface({true, false});
+        QTRY_VERIFY_WITH_TIMEOUT(j.moldura->InterfaceSimplificada(), 10000);
+        QCOMPARE(avisos, 1);
+        PreferenciasKX::GravarInterface({false, false});
+        QTRY_VERIFY_WITH_TIMEOUT(!j.moldura->InterfaceSimplificada(), 10000);
+        QCOMPARE(avisos, 2);
+        // A change made here is followed at once; the hive's notice of that
+        // same write is not a second one.
+        mudou.clear();
+        j.moldura->SetInterfaceSimplificada(true);
+        const int aposMudar = avisos;
+        QVERIFY(aposMudar > 2);
+        QVERIFY(mudou.wait(10000));
+        QTest::qWait(300);
+        QCOMPARE(avisos, aposMudar);
+        j.moldura->SetInterfaceSimplificada(false);
     }
 };
 
