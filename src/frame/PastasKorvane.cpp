@@ -9,17 +9,17 @@ QString ObterDirInstalacao()
 
 QString ObterDirProd()
 {
-    return ObterDirInstalacao() + QStringLiteral("Prod/");
+    return TKXRegistro().DirProd();
 }
 
 QString ObterDirLib()
 {
-    return ObterDirProd() + QStringLiteral("Lib/");
+    return TKXRegistro().DirLib();
 }
 
 QString ObterDirSpool()
 {
-    return ObterDirInstalacao() + QStringLiteral("Spool/");
+    return TKXRegistro().DirSpool();
 }
 
 QString ObterDirExecutaveis()
