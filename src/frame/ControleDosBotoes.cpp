@@ -79,16 +79,20 @@ TBotaoWindow* TControleDosBotoes::CriarBotao(TIconBotaoWindow icone, const QStri
     return b;
 }
 
+std::array<TBotaoWindow*, 6> TControleDosBotoes::Botoes() const
+{
+    // In layout order, from the right.
+    return {fBotaoFechar.data(),         fBotaoMaximizar.data(), fBotaoMinimizar.data(),
+            fBotaoSimplificarGUI.data(), fBotaoHelp.data(),      fBotaoMenuContexto.data()};
+}
+
 void TControleDosBotoes::Layout()
 {
     const int w = fWallpaperKX->Controle()->width();
     // Right to left, one slot per button whether it is shown or not.
     int esquerda = w - fBotaoSimplificarGUI->width() - 4;
-    TBotaoWindow* const ordem[] = {fBotaoFechar.data(),    fBotaoMaximizar.data(),
-                                   fBotaoMinimizar.data(), fBotaoSimplificarGUI.data(),
-                                   fBotaoHelp.data(),      fBotaoMenuContexto.data()};
     bool primeiro = true;
-    for (TBotaoWindow* b : ordem) {
+    for (TBotaoWindow* b : Botoes()) {
         if (!primeiro)
             esquerda -= b->width();
         primeiro = false;
@@ -100,13 +104,9 @@ void TControleDosBotoes::Layout()
 void TControleDosBotoes::Refresh()
 {
     Layout();
-    for (TBotaoWindow* b :
-         {fBotaoFechar.data(), fBotaoMaximizar.data(), fBotaoMinimizar.data(),
-          fBotaoSimplificarGUI.data(), fBotaoHelp.data(), fBotaoMenuContexto.data()}) {
-        if (b) {
-            b->raise();
-            b->update();
-        }
+    for (TBotaoWindow* b : Botoes()) {
+        b->raise();
+        b->update();
     }
 }
 

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QObject>
 #include <QPointer>
+#include <array>
 
 class QAction;
 class QMenu;
@@ -57,6 +58,7 @@ public:
 
 private:
     QAction* ItemDoMenu(TMenuContextoItem item) const;
+    std::array<TBotaoWindow*, 6> Botoes() const;
     TBotaoWindow* CriarBotao(TIconBotaoWindow icone, const QString& dica);
     void AoVigiarMaximizacao();
     void TornarVisiveisOsQuatro();
