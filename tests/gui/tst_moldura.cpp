@@ -1,5 +1,6 @@
 // The frame control on a real (offscreen) form: colours and rectangles of
 // each mode, caption buttons, resize border and window dragging.
+#include "frame/ArteKX.h"
 #include "frame/BotaoWindow.h"
 #include "frame/ControleDosBotoes.h"
 #include "frame/PreferenciasKX.h"
@@ -210,6 +211,36 @@ private slots:
             QVERIFY(PixelsBrancos(img, QRect(w - 60, 33, 44, 10)) > 0);
         Salvar(j.form.get(),
                QStringLiteral("moldura_") + QString::fromLatin1(QTest::currentDataTag()));
+    }
+
+    void repeticaoDoTopoAteOCabecalho_data()
+    {
+        QTest::addColumn<int>("major");
+        QTest::addColumn<QString>("topo");
+        QTest::addColumn<QString>("repeticao");
+        QTest::newRow("6") << 6 << "I1"
+                           << "I2";
+        QTest::newRow("28") << 28 << "I101"
+                            << "I102";
+    }
+    void repeticaoDoTopoAteOCabecalho()
+    {
+        QFETCH(int, major);
+        QFETCH(QString, topo);
+        QFETCH(QString, repeticao);
+        const QImage cabecalho = QImage::fromData(ArteKX::Recurso(topo), "JPG");
+        const QImage ladrilho = QImage::fromData(ArteKX::Recurso(repeticao), "JPG");
+        QVERIFY(!cabecalho.isNull() && !ladrilho.isNull());
+        Janela j = NovaJanela(major, QSize(1100, 500));
+        const QImage img = j.moldura->ImagemFundo();
+        // The tile from x = 1 up to the header image, which starts at W - its width - 1.
+        const int inicioCabecalho = 1100 - cabecalho.width() - 1;
+        for (int y : {1, 20, 47}) {
+            for (int x : {1, 150, inicioCabecalho - 1})
+                QCOMPARE(img.pixelColor(x, y), ladrilho.pixelColor(0, y - 1));
+            QCOMPARE(img.pixelColor(inicioCabecalho, y), cabecalho.pixelColor(0, y - 1));
+        }
+        Salvar(j.form.get(), QStringLiteral("moldura_larga_") + QString::number(major));
     }
 
     void linhaDaVersaoProvisoria()
