@@ -18,10 +18,15 @@ void TCustomWallpaperKX::DesenharRepeticaoTopo(QImage& bitmap, int inicio)
 {
     if (fJPegTopoRepeat.isNull())
         return;
-    QPainter p(&bitmap);
     const int fim = bitmap.width() - fJPegTopo.width() - 1;
-    for (int x = inicio; x < fim; ++x)
-        p.drawImage(x, 1, fJPegTopoRepeat);
+    if (fim <= inicio)
+        return;
+    // The tile's first column at every column: one textured fill instead of
+    // a draw per column, on every resize.
+    QPainter p(&bitmap);
+    const QImage coluna = fJPegTopoRepeat.copy(0, 0, 1, fJPegTopoRepeat.height());
+    p.setBrushOrigin(inicio, 1);
+    p.fillRect(QRect(inicio, 1, fim - inicio, coluna.height()), QBrush(coluna));
 }
 
 QRect TCustomWallpaperKX::RetanguloConteudo() const
