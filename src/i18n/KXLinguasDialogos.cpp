@@ -4,7 +4,6 @@
 #include "i18n/InterfaceUsuario.h"
 #include "i18n/KXLinguas.h"
 
-#include <QCoreApplication>
 #include <QLocale>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -34,19 +33,13 @@ TPedidoDialogo TKXLinguas::PedidoMensagem(const QString& Msg, const QStringList&
                                           TMsgDlgType DlgType, TMsgDlgButtons Buttons,
                                           std::optional<TMsgDlgBtn> DefaultButton)
 {
-    TPedidoDialogo pedido;
-    pedido.Tipo = TTipoPedido::Mensagem;
-    pedido.DlgType = DlgType;
-    pedido.Texto = ObtenhaTextoNoIdioma(Msg, MsgParams);
-    if (Buttons.Vazio())
-        Buttons.Incluir(mbOK);
-    pedido.Titulo = ObtenhaTextoNoIdioma(DlgType == mtCustom ? QCoreApplication::applicationName()
-                                                             : TituloDoTipo(DlgType));
-    for (TMsgDlgBtn b : Buttons.EmOrdem())
-        pedido.Botoes.append({b, NomesDosBotoes().at(b),
-                              ObtenhaTextoNoIdioma(MapearCaptionBotao(CaptionPadraoDoBotao(b)))});
+    TPedidoDialogo pedido =
+        PedidoPadrao(TTipoPedido::Mensagem, DlgType, ObtenhaTextoNoIdioma(Msg, MsgParams), Buttons);
+    pedido.Titulo = ObtenhaTextoNoIdioma(pedido.Titulo);
+    for (TBotaoDialogo& botao : pedido.Botoes)
+        botao.Caption = ObtenhaTextoNoIdioma(botao.Caption);
     AplicarAceleradores(pedido.Botoes);
-    if (DefaultButton && Buttons.Contem(*DefaultButton))
+    if (DefaultButton && BotoesEfetivos(Buttons).Contem(*DefaultButton))
         pedido.BotaoDefault = DefaultButton;
     pedido.Posicao = TPosicaoDialogo::SobreJanelaPrincipal;
     pedido.Rodape = TextoRodape();
@@ -63,14 +56,8 @@ int TKXLinguas::MessageDlg(const QString& Msg, const QStringList& MsgParams, TMs
 int TKXLinguas::MessageDlg(const QString& Msg, const QStringList& MsgParams, TMsgDlgType DlgType,
                            TMsgDlgButtons Buttons)
 {
-    // An empty set shows OK alone, and OK is then its default.
-    const TMsgDlgButtons efetivos = Buttons.Vazio() ? TMsgDlgButtons{mbOK} : Buttons;
-    TMsgDlgBtn padrao = mbRetry;
-    if (efetivos.Contem(mbOK))
-        padrao = mbOK;
-    else if (efetivos.Contem(mbYes))
-        padrao = mbYes;
-    return MessageDlg(Msg, MsgParams, DlgType, Buttons, padrao);
+    return InterfaceUsuario().ExibirMensagem(
+        PedidoMensagem(Msg, MsgParams, DlgType, Buttons, BotaoPadraoImplicito(Buttons)));
 }
 
 bool TKXLinguas::Questionar(const QString& Mensagem, quint8 BotaoDefault)
@@ -150,23 +137,15 @@ int TKXLinguas::Escolher(const QString& psMensagem, const QStringList& MsgParams
                          TMsgDlgButtons Buttons, const QStringList& psTextoButton,
                          TMsgDlgBtn DefaultButton)
 {
-    TPedidoDialogo pedido;
-    pedido.Tipo = TTipoPedido::Escolha;
-    pedido.DlgType = mtConfirmation;
-    pedido.Texto = ObtenhaTextoNoIdioma(psMensagem, MsgParams);
+    TPedidoDialogo pedido = PedidoPadrao(TTipoPedido::Escolha, mtConfirmation,
+                                         ObtenhaTextoNoIdioma(psMensagem, MsgParams), Buttons);
     pedido.Titulo = ObtenhaTextoNoIdioma(QStringLiteral("Escolha"));
-    if (Buttons.Vazio())
-        Buttons.Incluir(mbOK);
-    const QList<TMsgDlgBtn> botoes = Buttons.EmOrdem();
-    for (qsizetype n = 0; n < botoes.size(); ++n) {
+    for (qsizetype n = 0; n < pedido.Botoes.size(); ++n) {
         // A button without a text of the caller keeps its standard caption.
-        const QString texto = n < psTextoButton.size()
-                                  ? psTextoButton.at(n)
-                                  : MapearCaptionBotao(CaptionPadraoDoBotao(botoes.at(n)));
-        pedido.Botoes.append(
-            {botoes.at(n), NomesDosBotoes().at(botoes.at(n)), ObtenhaTextoNoIdioma(texto)});
+        QString& caption = pedido.Botoes[n].Caption;
+        caption = ObtenhaTextoNoIdioma(n < psTextoButton.size() ? psTextoButton.at(n) : caption);
     }
-    if (Buttons.Contem(DefaultButton))
+    if (BotoesEfetivos(Buttons).Contem(DefaultButton))
         pedido.BotaoDefault = DefaultButton;
     pedido.Posicao = TPosicaoDialogo::CentroDaTela;
     pedido.SemIconesDeBorda = true;

@@ -7,15 +7,8 @@
 TPedidoDialogo TMensagem::Pedido(const QString& pMensagem, TMsgDlgType DlgType,
                                  TMsgDlgButtons Buttons)
 {
-    if (Buttons.Vazio())
-        Buttons.Incluir(mbOK);
     TPedidoDialogo pedido = PedidoPadrao(TTipoPedido::MensagemSimples, DlgType, pMensagem, Buttons);
-    if (Buttons.Contem(mbOK))
-        pedido.BotaoDefault = mbOK;
-    else if (Buttons.Contem(mbYes))
-        pedido.BotaoDefault = mbYes;
-    else if (Buttons.Contem(mbRetry))
-        pedido.BotaoDefault = mbRetry;
+    pedido.BotaoDefault = BotaoPadraoImplicito(Buttons);
     pedido.Posicao = TPosicaoDialogo::CentroDaTela;
     return pedido;
 }

@@ -58,8 +58,6 @@ TPedidoDialogo TMessageDlgDetalhes::Pedido(const QString& Msg, TMsgDlgType DlgTy
 {
     // Fixed Portuguese texts: this dialog does not pass through the dictionary.
     TPedidoDialogo pedido = PedidoPadrao(TTipoPedido::Detalhes, DlgType, Msg, Buttons);
-    if (pedido.Botoes.isEmpty())
-        pedido.Botoes.append({mbOK, NomesDosBotoes().at(mbOK), QStringLiteral("OK")});
     pedido.Posicao = TPosicaoDialogo::CentroDaTela;
     pedido.Detalhes = pDetalhes.join(QLatin1Char('\n'));
     pedido.ExibindoDetalhes = pExibindoDetalhes;

@@ -73,6 +73,20 @@ QString MapearCaptionBotao(const QString& pCaption)
     return mapa.value(chave.toUpper(), pCaption);
 }
 
+TMsgDlgButtons BotoesEfetivos(const TMsgDlgButtons& pBotoes)
+{
+    return pBotoes.Vazio() ? TMsgDlgButtons{mbOK} : pBotoes;
+}
+
+std::optional<TMsgDlgBtn> BotaoPadraoImplicito(const TMsgDlgButtons& pBotoes)
+{
+    const TMsgDlgButtons efetivos = BotoesEfetivos(pBotoes);
+    for (TMsgDlgBtn candidato : {mbOK, mbYes, mbRetry})
+        if (efetivos.Contem(candidato))
+            return candidato;
+    return std::nullopt;
+}
+
 TPedidoDialogo PedidoPadrao(TTipoPedido pTipo, TMsgDlgType pDlgType, const QString& pTexto,
                             const TMsgDlgButtons& pBotoes)
 {
@@ -82,7 +96,7 @@ TPedidoDialogo PedidoPadrao(TTipoPedido pTipo, TMsgDlgType pDlgType, const QStri
     pedido.Titulo =
         pDlgType == mtCustom ? QCoreApplication::applicationName() : TituloDoTipo(pDlgType);
     pedido.Texto = pTexto;
-    for (TMsgDlgBtn b : pBotoes.EmOrdem())
+    for (TMsgDlgBtn b : BotoesEfetivos(pBotoes).EmOrdem())
         pedido.Botoes.append(
             {b, NomesDosBotoes().at(b), MapearCaptionBotao(CaptionPadraoDoBotao(b))});
     return pedido;

@@ -139,8 +139,15 @@ struct TPedidoDialogo
     QString ArquivoAbrir;
 };
 
+// The buttons a dialog really shows: an empty set means OK alone.
+TMsgDlgButtons BotoesEfetivos(const TMsgDlgButtons& pBotoes);
+
+// The default button when the caller names none: OK when among the buttons,
+// else Yes, else Retry; none when Retry is missing too.
+std::optional<TMsgDlgBtn> BotaoPadraoImplicito(const TMsgDlgButtons& pBotoes);
+
 // A request with the standard title of its kind (the application's name for
-// mtCustom) and the buttons in order under the suite's captions.
+// mtCustom) and the effective buttons in order under the suite's captions.
 TPedidoDialogo PedidoPadrao(TTipoPedido pTipo, TMsgDlgType pDlgType, const QString& pTexto,
                             const TMsgDlgButtons& pBotoes);
 
