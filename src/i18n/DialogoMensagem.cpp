@@ -17,13 +17,6 @@ constexpr int TamanhoIcone = 32;
 constexpr int AlturaBotaoQuebrado = 40;
 constexpr int CaptionMaisLongaSemQuebra = 15;
 
-QString QuebrasDeLinha(QString texto)
-{
-    texto.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    texto.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return texto;
-}
-
 QStyle::StandardPixmap IconeDoTipo(TMsgDlgType tipo)
 {
     switch (tipo) {
@@ -42,6 +35,13 @@ QStyle::StandardPixmap IconeDoTipo(TMsgDlgType tipo)
 }
 
 } // namespace
+
+QString TDialogoMensagem::QuebrasDeLinha(QString pTexto)
+{
+    pTexto.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    pTexto.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return pTexto;
+}
 
 TDialogoMensagem::TDialogoMensagem(const TPedidoDialogo& pPedido, QWidget* pParent)
     : QDialog(pParent)

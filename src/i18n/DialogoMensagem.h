@@ -20,7 +20,6 @@ public:
 
     QList<QPushButton*> Botoes() const { return m_botoes; }
     QPushButton* Botao(TMsgDlgBtn pTipo) const;
-    QLabel* LabelMensagem() const { return m_mensagem; }
 
     // Grows the dialog by 9 pixels and puts the identification label, with a
     // line above it, at the bottom.
@@ -29,6 +28,9 @@ public:
     // Centres over pReferencia (the screen when null), then keeps the top-left
     // corner on the desktop.
     void Centralizar(const QWidget* pReferencia);
+
+    // CR LF and lone CR as the line feeds the widgets break at.
+    static QString QuebrasDeLinha(QString pTexto);
 
     // Buttons close the dialog with their modal result; closing it otherwise gives mrCancel.
     void reject() override;

@@ -140,7 +140,6 @@ private:
     void FormPass(QObject* Formulario);
     void PercorrerComponentes(QObject* pPai);
     void TraduzirPropriedade(QObject* pObjeto, const char* pNome);
-    void TraduzirTextoTraduzivel(QObject* pObjeto);
 
     mutable QMutex m_mutex; // guards the language, folder and list across threads
     QPointer<QObject> m_bancoDados;

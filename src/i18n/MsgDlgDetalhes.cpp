@@ -129,10 +129,7 @@ TMessageDlgDetalhes::TMessageDlgDetalhes(const TPedidoDialogo& pPedido)
     fMemoDetalhes->setGeometry(10, fTopBotoes + fHeightBotoes + 11, dlg.width() - 20,
                                fLabelLink ? AlturaDetalhesComLink : AlturaDetalhesSemLink);
     if (!pPedido.Detalhes.isEmpty()) {
-        QString detalhes = pPedido.Detalhes;
-        detalhes.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-        detalhes.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-        fMemoDetalhes->setPlainText(detalhes);
+        fMemoDetalhes->setPlainText(TDialogoMensagem::QuebrasDeLinha(pPedido.Detalhes));
         fMemoDetalhes->moveCursor(QTextCursor::Start);
         fMemoDetalhes->verticalScrollBar()->setValue(0);
     }
