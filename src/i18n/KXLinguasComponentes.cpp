@@ -45,6 +45,7 @@
 #include <QTableWidget>
 #include <QToolBox>
 #include <QTreeWidget>
+#include <optional>
 
 namespace {
 
@@ -85,6 +86,18 @@ QString LinguagemDoRelatorio(const QString& idioma)
     return linguagens.value(idioma, QStringLiteral("lgDefault"));
 }
 
+// "A4" for Spanish of Mexico, else "Carta" when the default printer offers
+// it, else "Letter".
+QString PapelDosRelatorios(const QString& idioma)
+{
+    if (idioma == QLatin1String("ES-MX"))
+        return QStringLiteral("A4");
+    for (const QPageSize& tamanho : QPrinterInfo::defaultPrinter().supportedPageSizes())
+        if (tamanho.name().compare(QLatin1String("carta"), Qt::CaseInsensitive) == 0)
+            return QStringLiteral("Carta");
+    return QStringLiteral("Letter");
+}
+
 // An action without a tool tip of its own shows its text, which is translated already.
 bool TemDicaPropria(const QAction* acao)
 {
@@ -103,15 +116,15 @@ void TKXLinguas::Internacionalizar(QObject* Formulario)
     const QString idioma = Idioma();
     const QList<QObject*> descendentes = Formulario->findChildren<QObject*>();
 
-    QStringList papeis;
-    for (const QPageSize& tamanho : QPrinterInfo::defaultPrinter().supportedPageSizes())
-        papeis.append(tamanho.name().toUpper());
-    for (QObject* o : descendentes)
-        if (ClasseMaiuscula(o) == "TPPREPORT")
-            o->setProperty("PaperName", idioma == QLatin1String("ES-MX") ? QStringLiteral("A4")
-                                        : papeis.contains(QLatin1String("CARTA"))
-                                            ? QStringLiteral("Carta")
-                                            : QStringLiteral("Letter"));
+    // The printer is asked only when a report is there to set.
+    std::optional<QString> papel;
+    for (QObject* o : descendentes) {
+        if (ClasseMaiuscula(o) != "TPPREPORT")
+            continue;
+        if (!papel)
+            papel = PapelDosRelatorios(idioma);
+        o->setProperty("PaperName", *papel);
+    }
 
     FormPass(Formulario);
 
