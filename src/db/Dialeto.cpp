@@ -44,12 +44,17 @@ QString Dialeto::sqlInserirSeAusente(const QString& tabela, const QStringList& c
     return insercao(tabela, chaves, valores) + QStringLiteral(" DO NOTHING");
 }
 
-QString Dialeto::listaDeNomes(const QStringList& tabelas)
+bool Dialeto::identificadorValido(const QString& nome)
 {
     static const QRegularExpression identificador(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
+    return identificador.match(nome).hasMatch();
+}
+
+QString Dialeto::listaDeNomes(const QStringList& tabelas)
+{
     QStringList nomes;
     for (const QString& t : tabelas) {
-        if (identificador.match(t).hasMatch()) // never quote arbitrary text into SQL
+        if (identificadorValido(t))
             nomes << u'\'' + t.toUpper() + u'\'';
     }
     return nomes.isEmpty() ? QStringLiteral("''") : nomes.join(QStringLiteral(", "));

@@ -56,6 +56,10 @@ public:
     static std::unique_ptr<Dialeto> doDriver(const QString& driver);
 
 protected:
+    // A plain SQL identifier (letters, digits, underscore): safe to write into
+    // a statement, where arbitrary text never is.
+    static bool identificadorValido(const QString& nome);
+
     // Quoted list of upper-case table names for an IN (...) clause.
     static QString listaDeNomes(const QStringList& tabelas);
 };

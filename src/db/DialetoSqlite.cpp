@@ -4,7 +4,6 @@
 #include "db/EBancoDados.h"
 #include "i18n/ESQLQueryError.h"
 
-#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -43,6 +42,28 @@ sqlite3* handleDe(QSqlDatabase& banco)
         return nullptr;
     return *static_cast<sqlite3* const*>(v.constData());
 }
+
+// Turns the busy wait off for its lifetime, then back to the usual wait.
+class SemEspera
+{
+public:
+    explicit SemEspera(sqlite3* h)
+        : m_h(h)
+    {
+        if (m_h)
+            sqlite3_busy_timeout(m_h, 0);
+    }
+    ~SemEspera()
+    {
+        if (m_h)
+            sqlite3_busy_timeout(m_h, DialetoSqlite::kEsperaPadraoMs);
+    }
+    SemEspera(const SemEspera&) = delete;
+    SemEspera& operator=(const SemEspera&) = delete;
+
+private:
+    sqlite3* m_h;
+};
 
 void executar(QSqlDatabase& banco, const QString& sql)
 {
@@ -90,21 +111,10 @@ void DialetoSqlite::prepararBloqueioSemEspera(QSqlDatabase& banco, const QString
     // SQLite locks the whole database for writing. An update that touches no
     // row still takes that lock, and with no busy wait it fails at once when
     // another connection holds it.
-    static const QRegularExpression identificador(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
-    if (!identificador.match(tabela).hasMatch())
+    if (!identificadorValido(tabela))
         throw EBancoDados(QStringLiteral("Nome de tabela inválido: %1").arg(tabela));
-    sqlite3* h = handleDe(banco);
-    if (h)
-        sqlite3_busy_timeout(h, 0);
-    try {
-        executar(banco, QStringLiteral("UPDATE %1 SET ROWID = ROWID WHERE 0 = 1").arg(tabela));
-    } catch (...) {
-        if (h)
-            sqlite3_busy_timeout(h, kEsperaPadraoMs);
-        throw;
-    }
-    if (h)
-        sqlite3_busy_timeout(h, kEsperaPadraoMs);
+    const SemEspera semEspera(handleDe(banco));
+    executar(banco, QStringLiteral("UPDATE %1 SET ROWID = ROWID WHERE 0 = 1").arg(tabela));
 }
 
 void DialetoSqlite::configurarConexao(QSqlDatabase& banco) const
