@@ -199,6 +199,10 @@ private slots:
         QCOMPARE(valor(*s, s->dialeto().sqlTabelasExistem(
                                {QStringLiteral("KXMSGMENU"), QStringLiteral("NAOEXISTE")})),
                  QStringLiteral("1"));
+        // A name that is not an identifier never reaches the statement.
+        QCOMPARE(valor(*s, s->dialeto().sqlTabelasExistem(
+                               {QStringLiteral("KXMSGMENU"), QStringLiteral("X') OR ('1' = '1")})),
+                 QStringLiteral("1"));
     }
 
     // A parameter named twice, an outer join and the upsert, in the shared form.
