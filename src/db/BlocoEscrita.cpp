@@ -37,13 +37,20 @@ BlocoEscrita::~BlocoEscrita()
     }
 }
 
-void BlocoEscrita::confirmar()
+bool BlocoEscrita::encerrar()
 {
     if (!m_aberto)
-        return;
+        return false;
     m_aberto = false;
     if (m_sessao.profundidadeBlocos() > 0)
         --m_sessao.profundidadeBlocos();
+    return true;
+}
+
+void BlocoEscrita::confirmar()
+{
+    if (!encerrar())
+        return;
     if (m_dono)
         m_sessao.confirmarTransacao();
     else
@@ -52,12 +59,7 @@ void BlocoEscrita::confirmar()
 
 void BlocoEscrita::desfazer()
 {
-    if (!m_aberto)
-        return;
-    m_aberto = false;
-    if (m_sessao.profundidadeBlocos() > 0)
-        --m_sessao.profundidadeBlocos();
-    if (!m_sessao.conectado())
+    if (!encerrar() || !m_sessao.conectado())
         return;
     if (m_dono) {
         m_sessao.desfazerTransacao();

@@ -22,6 +22,9 @@ public:
     bool iniciouTransacao() const noexcept { return m_dono; }
 
 private:
+    // Marks the block closed; false when it already was.
+    bool encerrar();
+
     SessaoBanco& m_sessao;
     bool m_dono = false;
     bool m_aberto = false;
