@@ -111,8 +111,3 @@ QVariant ConsultaSql::valor(const QString& coluna) const
                              m_sql);
     return m_query->value(i);
 }
-
-int ConsultaSql::linhasAfetadas() const
-{
-    return m_query ? m_query->numRowsAffected() : -1;
-}

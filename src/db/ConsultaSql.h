@@ -40,22 +40,17 @@ public:
     void executar() { abrir(); }
     void fechar();
 
-    bool ativa() const noexcept { return m_query.has_value(); }
     bool eof() const noexcept { return !m_temLinha; }
     void proximo();
     QVariant valor(int coluna) const;
     QVariant valor(const QString& coluna) const;
-    int linhasAfetadas() const;
-
-    // The text actually sent to the database by the last abrir().
-    const QString& textoExecutado() const noexcept { return m_textoExecutado; }
 
 private:
     friend class SessaoBanco;
 
     SessaoBanco* m_sessao; // not owned; cleared when the session goes first
     QString m_sql;
-    QString m_textoExecutado;
+    QString m_textoExecutado; // what the last abrir() sent
     QMap<QString, QVariant> m_parametros;
     QString m_tabelaBloqueio;
     std::optional<QSqlQuery> m_query;
