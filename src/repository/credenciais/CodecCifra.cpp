@@ -54,22 +54,6 @@ QByteArray semPaddingTolerante(const QByteArray& blocos)
     return blocos.left(marca >= inicioUltimo ? marca : inicioUltimo);
 }
 
-} // namespace
-
-QByteArray chaveDaSenha(const QString& senha)
-{
-    const QByteArray bytes = senha.toUtf8();
-    if (bytes.size() == kTamanhoChave)
-        return bytes;
-    unsigned char digest[SHA_DIGEST_LENGTH];
-    SHA1(reinterpret_cast<const unsigned char*>(bytes.constData()), size_t(bytes.size()), digest);
-    QByteArray chave;
-    while (chave.size() < kTamanhoChave)
-        chave.append(reinterpret_cast<const char*>(digest), SHA_DIGEST_LENGTH);
-    chave.truncate(kTamanhoChave);
-    return chave;
-}
-
 QByteArray cifrarBytes(const QByteArray& texto, const QByteArray& chave)
 {
     QByteArray preenchido = texto;
@@ -103,6 +87,22 @@ QByteArray decodificarBase64(const QString& base64)
     if (!resultado)
         throw ECodecCifra(QStringLiteral("Texto cifrado inválido: não está em Base64."));
     return *resultado;
+}
+
+} // namespace
+
+QByteArray chaveDaSenha(const QString& senha)
+{
+    const QByteArray bytes = senha.toUtf8();
+    if (bytes.size() == kTamanhoChave)
+        return bytes;
+    unsigned char digest[SHA_DIGEST_LENGTH];
+    SHA1(reinterpret_cast<const unsigned char*>(bytes.constData()), size_t(bytes.size()), digest);
+    QByteArray chave;
+    while (chave.size() < kTamanhoChave)
+        chave.append(reinterpret_cast<const char*>(digest), SHA_DIGEST_LENGTH);
+    chave.truncate(kTamanhoChave);
+    return chave;
 }
 
 QString cifrar(const QString& texto, const QString& senha)

@@ -42,9 +42,4 @@ QString decifrar(const QString& base64, const QString& senha);
 // what a wrong key almost always gives. Raises as decifrar for malformed text.
 std::optional<QString> decifrarEstrito(const QString& base64, const QString& senha);
 
-// Lower level, for callers that hold the key bytes themselves.
-QByteArray cifrarBytes(const QByteArray& texto, const QByteArray& chave);
-QByteArray decifrarBlocos(const QByteArray& cifrado, const QByteArray& chave);
-QByteArray decodificarBase64(const QString& base64);
-
 } // namespace CodecCifra
