@@ -110,7 +110,7 @@ DestinoBanco DestinoBanco::ler(const QString& texto)
 
 DestinoBanco DestinoBanco::resolverAlias(const QString& alias)
 {
-    const ArquivoIni ini(Caminhos::dirConfiguracaoLauncher() + QStringLiteral("/config.ini"));
+    const ArquivoIni ini(Caminhos::arquivoConfiguracaoLauncher());
     const QString configurado = ini.lerTexto(QStringLiteral("bancos"), alias).trimmed();
     if (!configurado.isEmpty())
         return ler(configurado);

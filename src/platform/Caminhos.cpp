@@ -29,6 +29,11 @@ QString dirConfiguracaoLauncher()
     return dirConfiguracaoUsuario() + QStringLiteral("/KorvaneStart");
 }
 
+QString arquivoConfiguracaoLauncher()
+{
+    return dirConfiguracaoLauncher() + QStringLiteral("/config.ini");
+}
+
 QString arquivoRegistro()
 {
     return dirConfiguracaoUsuario() + QStringLiteral("/Korvane/registro");

@@ -18,6 +18,9 @@ QString dirConfiguracaoUsuario();
 // Folder of config.ini: <config>/KorvaneStart
 QString dirConfiguracaoLauncher();
 
+// The launcher's settings file: <config>/KorvaneStart/config.ini
+QString arquivoConfiguracaoLauncher();
+
 // The per-user registry hive file: <config>/Korvane/registro
 QString arquivoRegistro();
 

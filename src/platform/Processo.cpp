@@ -17,7 +17,7 @@ bool EhExecutavelWindows(const QString& arquivo)
 
 QStringList ExecutorDeProgramasWindows()
 {
-    const ArquivoIni config(Caminhos::dirConfiguracaoLauncher() + QStringLiteral("/config.ini"));
+    const ArquivoIni config(Caminhos::arquivoConfiguracaoLauncher());
     const QString executor = config.lerTexto(QString(), QStringLiteral("executor")).trimmed();
     if (!executor.isEmpty())
         return DividirArgumentosWindows(executor);

@@ -35,6 +35,7 @@ private slots:
         QCOMPARE(Caminhos::dirConfiguracaoUsuario(), esperado);
         QCOMPARE(Caminhos::arquivoRegistro(), esperado + "/Korvane/registro");
         QCOMPARE(Caminhos::dirConfiguracaoLauncher(), esperado + "/KorvaneStart");
+        QCOMPARE(Caminhos::arquivoConfiguracaoLauncher(), esperado + "/KorvaneStart/config.ini");
         QCOMPARE(Caminhos::dirInstalacaoPadrao(), home + "/Korvane/");
         QCOMPARE(Caminhos::dirLogOperacoes(), home + "/Korvane/Spool/KStart");
         qputenv("HOME", homeAntes);
