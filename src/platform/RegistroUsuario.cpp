@@ -124,6 +124,18 @@ void RegistroUsuario::gravarInteiro(const QString& chave, const QString& nome, q
     });
 }
 
+RegistroUsuario::Valor
+RegistroUsuario::alterarValor(const QString& chave, const QString& nome,
+                              const std::function<Valor(const std::optional<Valor>&)>& mudanca)
+{
+    return alterar(m_arquivo, [&](ColmeiaRegistro& c) {
+        const Valor* atual = c.valor(chave, nome);
+        const Valor novo = mudanca(atual ? std::optional<Valor>(*atual) : std::nullopt);
+        c.gravar(chave, nome, novo);
+        return novo;
+    });
+}
+
 bool RegistroUsuario::excluirValor(const QString& chave, const QString& nome)
 {
     return alterar(m_arquivo, [&](ColmeiaRegistro& c) { return c.excluirValor(chave, nome); });

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 // The per-user registry (HKEY_CURRENT_USER) as a hive file shared by every
@@ -43,6 +44,10 @@ public:
     void gravarTexto(const QString& chave, const QString& nome, const QString& texto);
     void gravarInteiro(const QString& chave, const QString& nome, qint32 valor);
     bool excluirValor(const QString& chave, const QString& nome);
+    // Reads a value and writes what `mudanca` makes of it, with no other writer
+    // in between (of this process or another); returns the value written.
+    Valor alterarValor(const QString& chave, const QString& nome,
+                       const std::function<Valor(const std::optional<Valor>&)>& mudanca);
 
 private:
     QString m_arquivo;

@@ -28,6 +28,20 @@ QString prepararPasta(const QString& pasta)
     return pasta + QStringLiteral("/config.ini");
 }
 
+// An absent value is False; a text one must hold a number.
+bool comoExecutandoLocal(const std::optional<RegistroUsuario::Valor>& valor)
+{
+    if (!valor)
+        return false;
+    if (valor->tipo == RegistroUsuario::TipoValor::Inteiro)
+        return valor->inteiro != 0;
+    bool numero = false;
+    const int inteiro = valor->texto.trimmed().toInt(&numero);
+    if (!numero)
+        throw EKorvane(QStringLiteral("Tipo de dado inválido para '%1'").arg(kExecutandoLocal));
+    return inteiro != 0;
+}
+
 } // namespace
 
 TdmRepositorio::Locais TdmRepositorio::locaisPadrao()
@@ -87,22 +101,26 @@ void TdmRepositorio::SetPortLauncher(int valor)
 bool TdmRepositorio::ExecutarRotinaLocal() const
 {
     const RegistroUsuario registro(m_locais.arquivoRegistro);
-    const auto valor = registro.lerValor(kChaveZiVori, kExecutandoLocal);
-    if (!valor)
-        return false;
-    if (valor->tipo == RegistroUsuario::TipoValor::Inteiro)
-        return valor->inteiro != 0;
-    bool numero = false;
-    const int inteiro = valor->texto.trimmed().toInt(&numero);
-    if (!numero)
-        throw EKorvane(QStringLiteral("Tipo de dado inválido para '%1'").arg(kExecutandoLocal));
-    return inteiro != 0;
+    return comoExecutandoLocal(registro.lerValor(kChaveZiVori, kExecutandoLocal));
 }
 
 void TdmRepositorio::SetExecutarRotinaLocal(bool pExecutandoLocalmente)
 {
     RegistroUsuario registro(m_locais.arquivoRegistro);
     registro.gravarInteiro(kChaveZiVori, kExecutandoLocal, pExecutandoLocalmente ? 1 : 0);
+}
+
+bool TdmRepositorio::InverterExecutarRotinaLocal()
+{
+    RegistroUsuario registro(m_locais.arquivoRegistro);
+    const auto novo = registro.alterarValor(kChaveZiVori, kExecutandoLocal,
+                                            [](const std::optional<RegistroUsuario::Valor>& atual) {
+                                                RegistroUsuario::Valor v;
+                                                v.tipo = RegistroUsuario::TipoValor::Inteiro;
+                                                v.inteiro = comoExecutandoLocal(atual) ? 0 : 1;
+                                                return v;
+                                            });
+    return novo.inteiro != 0;
 }
 
 bool TdmRepositorio::EscutaTodos() const

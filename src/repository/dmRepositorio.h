@@ -47,6 +47,9 @@ public:
     // The computer runs routines from its local installation.
     bool ExecutarRotinaLocal() const;
     void SetExecutarRotinaLocal(bool pExecutandoLocalmente);
+    // Stores the opposite of the current setting in one step, so concurrent toggles
+    // (other requests, other programs) are never lost; returns the new setting.
+    bool InverterExecutarRotinaLocal();
 
     // "escuta=todos": the service listens on every address, not only on loopback.
     bool EscutaTodos() const;

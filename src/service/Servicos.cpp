@@ -3,8 +3,6 @@
 #include "platform/EKorvane.h"
 #include "repository/dmRepositorio.h"
 
-#include <mutex>
-
 using nlohmann::ordered_json;
 
 namespace {
@@ -15,14 +13,6 @@ ordered_json resposta(const std::string& status, const std::string& msg)
     json["status"] = status;
     json["msg"] = msg;
     return json;
-}
-
-// The toggle reads the setting and writes its opposite; two requests doing so
-// at once would both read the same value and one change would be lost.
-std::mutex& travaExecucaoLocal()
-{
-    static std::mutex trava;
-    return trava;
 }
 
 } // namespace
@@ -51,9 +41,7 @@ ordered_json TServicos::getExecucaoLocal()
 ordered_json TServicos::updateExecucaoLocalInverter()
 {
     try {
-        const std::lock_guard trava(travaExecucaoLocal());
-        const bool novo = !m_repositorio.ExecutarRotinaLocal();
-        m_repositorio.SetExecutarRotinaLocal(novo);
+        const bool novo = m_repositorio.InverterExecutarRotinaLocal();
         return resposta("OK", std::string("Valor alterado para: ") + (novo ? "Sim" : "Não"));
     } catch (const std::exception& e) {
         return resposta("ERRO", "Ocorreu um erro ao alterar o estado de execução local: " +

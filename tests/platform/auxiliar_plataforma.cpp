@@ -1,5 +1,6 @@
 // Child program of the platform tests.
 //   registro <arquivo> <chave> <prefixo> <n>  writes n text values, one change at a time
+//   somar <arquivo> <chave> <nome> <n>        adds 1 to an integer value n times
 //   eco [args...]                             prints its arguments, folder and environment as JSON
 //   esperar [...]                             waits until the file $KS_ESPERAR_ATE exists,
 //                                             or for $KS_ESPERAR_MS milliseconds
@@ -26,6 +27,18 @@ int main(int argc, char* argv[])
         const int n = args[5].toInt();
         for (int i = 0; i < n; ++i)
             registro.gravarTexto(args[3], args[4] + QString::number(i), QString::number(i));
+        return 0;
+    }
+    if (comando == QLatin1String("somar") && args.size() == 6) {
+        RegistroUsuario registro(args[2]);
+        const int n = args[5].toInt();
+        for (int i = 0; i < n; ++i)
+            registro.alterarValor(args[3], args[4], [](const auto& atual) {
+                RegistroUsuario::Valor v;
+                v.tipo = RegistroUsuario::TipoValor::Inteiro;
+                v.inteiro = atual ? atual->inteiro + 1 : 1;
+                return v;
+            });
         return 0;
     }
     if (comando == QLatin1String("eco")) {

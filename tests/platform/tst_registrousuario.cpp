@@ -179,17 +179,14 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(EKorvane, r.criarChave("K"));
     }
 
-    void variosProcessosNaoPerdemNada()
+    // Starts one child per argument list, all at once, and waits for them all.
+    static void rodarAoMesmoTempo(const QList<QStringList>& argumentos)
     {
-        // Each child writes its own values one change at a time, all at once.
-        const int processos = 4;
-        const int valores = 40;
         std::vector<std::unique_ptr<QProcess>> filhos;
-        for (int p = 0; p < processos; ++p) {
+        for (const QStringList& a : argumentos) {
             auto filho = std::make_unique<QProcess>();
             filho->setProcessChannelMode(QProcess::ForwardedChannels);
-            filho->start(KS_AUXILIAR, {"registro", hive(), "Software\\Compartilhada",
-                                       QStringLiteral("p%1_").arg(p), QString::number(valores)});
+            filho->start(KS_AUXILIAR, a);
             filhos.push_back(std::move(filho));
         }
         for (auto& filho : filhos) {
@@ -197,6 +194,18 @@ private slots:
             QCOMPARE(filho->exitStatus(), QProcess::NormalExit);
             QCOMPARE(filho->exitCode(), 0);
         }
+    }
+
+    void variosProcessosNaoPerdemNada()
+    {
+        // Each child writes its own values one change at a time, all at once.
+        const int processos = 4;
+        const int valores = 40;
+        QList<QStringList> argumentos;
+        for (int p = 0; p < processos; ++p)
+            argumentos.append({"registro", hive(), "Software\\Compartilhada",
+                               QStringLiteral("p%1_").arg(p), QString::number(valores)});
+        rodarAoMesmoTempo(argumentos);
         const RegistroUsuario r(hive());
         const QStringList nomes = r.nomesDosValores("Software\\Compartilhada");
         QCOMPARE(nomes.size(), processos * valores);
@@ -206,6 +215,19 @@ private slots:
                     r.lerValor("Software\\Compartilhada", QStringLiteral("p%1_%2").arg(p).arg(i))
                         ->texto,
                     QString::number(i));
+    }
+
+    void alteracoesDeVariosProcessosNaoSePerdem()
+    {
+        // Each child reads the same value and writes it plus one, many times over:
+        // every read-then-write must see the one before it.
+        const int processos = 4;
+        const int vezes = 40;
+        rodarAoMesmoTempo(QList<QStringList>(processos, {"somar", hive(), "Software\\Compartilhada",
+                                                         "Contador", QString::number(vezes)}));
+        const auto total = RegistroUsuario(hive()).lerValor("Software\\Compartilhada", "Contador");
+        QVERIFY(total);
+        QCOMPARE(total->inteiro, processos * vezes);
     }
 };
 
